@@ -1,0 +1,165 @@
+#include "MainWindow.h"
+
+#include "BalloonTip.h"
+#include "BankAccess.h"
+#include "Grid.h"
+#include "HtmlViewer.h"
+#include "Label.h"
+#include "MainWindowDescription.h"
+#include "PageControl.h"
+#include "PictureButton.h"
+#include "ProgramState.h"
+#include "Window.h"
+
+#include <QDir>
+
+namespace mirevo {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString pageControlName = u"高级选择夹1"_s;
+
+enum MainPage : int
+{
+    HomePage = 0,
+    GuidePage = 1,
+    ChapterPage = 2,
+    FavouritesPage = 3,
+    ExamPage = 4
+};
+
+// The subject buttons in the order in which they are enabled and disabled.
+const QStringList accountingButtons = {u"超级按钮_会计实务"_s, u"超级按钮_会计实务1"_s,
+                                       u"超级按钮_会计实务2"_s};
+const QStringList lawButtons = {u"超级按钮_经济法基础"_s, u"超级按钮_经济法基础1"_s,
+                                u"超级按钮_经济法基础2"_s};
+
+} // namespace
+
+MainWindow::MainWindow(ProgramState& state, Services services, QString programDirectory)
+    : m_state(state), m_services(services), m_programDirectory(std::move(programDirectory))
+{
+    m_window = new Window(mainWindowDescription());
+    connect(m_window, &Window::created, this, &MainWindow::startUp);
+    connect(m_window, &Window::aboutToBeDestroyed, this, &MainWindow::closeData);
+    connect(m_window, &QObject::destroyed, this, &MainWindow::closed);
+    bindHandlers();
+}
+
+MainWindow::~MainWindow()
+{
+    closeData();
+    delete m_window;
+}
+
+bool MainWindow::open()
+{
+    return m_window && m_window->open(false);
+}
+
+QString MainWindow::programFile(const QString& fileName) const
+{
+    return m_programDirectory + u'/' + fileName;
+}
+
+void MainWindow::bindHandlers()
+{
+    Window& w = *m_window;
+    w.bind(u"超级按钮_最小化"_s, ControlEvent::Clicked, [this] { m_window->setPosition(PositionMinimized); });
+    w.bind(u"超级按钮_结束"_s, ControlEvent::Clicked, [this] { exitProgram(); });
+
+    w.bind(u"超级按钮_首页"_s, ControlEvent::Clicked, [this] { showPage(HomePage); });
+    w.bind(u"超级按钮_备考宝典"_s, ControlEvent::Clicked, [this] {
+        showPage(GuidePage);
+        showGuidePage();
+    });
+    w.bind(u"超级按钮_章节"_s, ControlEvent::Clicked, [this] {
+        showPage(ChapterPage);
+        m_state.currentChapter = 1;
+    });
+    w.bind(u"超级按钮_收藏"_s, ControlEvent::Clicked, [this] { showPage(FavouritesPage); });
+    w.bind(u"超级按钮_模拟"_s, ControlEvent::Clicked, [this] {
+        showPage(ExamPage);
+        m_state.currentPaper = 1;
+    });
+
+    for (const QString& name : accountingButtons)
+        w.bind(name, ControlEvent::Clicked, [this] { refreshSubject(1); });
+    for (const QString& name : lawButtons)
+        w.bind(name, ControlEvent::Clicked, [this] { refreshSubject(2); });
+
+    w.bind(u"超级按钮_章节练习"_s, ControlEvent::Clicked, [this] { enterChapterPractice(); });
+    w.bind(u"超级按钮_模拟考场"_s, ControlEvent::Clicked, [this] { enterExamination(); });
+}
+
+void MainWindow::startUp()
+{
+    Window& w = *m_window;
+    auto* tips = w.control<BalloonTip>(u"气球提示框1"_s);
+    tips->attachTip(w.control<QWidget>(u"图片框4"_s), u"点击这里联系我吧！！"_s, -1);
+    tips->attachTip(w.control<QWidget>(u"图片框_微信二维码"_s), u"扫描二维码，加我微信好友！"_s, -1);
+
+    m_state.questionBank = &m_questionBank;
+    if (!openQuestionBank(m_state, m_programDirectory)) {
+        // Say once why nothing can be practised, then stay in the designed state.
+        m_services.messageBox.show(u"无法打开题库文件："_s +
+                                   QDir::toNativeSeparators(programFile(u"mini.dll"_s)));
+        return;
+    }
+    refreshSubject(1);
+}
+
+void MainWindow::refreshSubject(int subject)
+{
+    m_state.currentSubject = subject;
+    Window& w = *m_window;
+    for (const QString& name : accountingButtons)
+        w.control<PictureButton>(name)->setEnabled(subject != 1);
+    for (const QString& name : lawButtons)
+        w.control<PictureButton>(name)->setEnabled(subject == 1);
+    w.control<Label>(u"标签_当前科目"_s)
+        ->setCaption(subject == 1 ? u"当前科目:初级会计实务"_s : u"当前科目:经济法基础"_s);
+}
+
+void MainWindow::showPage(int page)
+{
+    m_window->control<PageControl>(pageControlName)->setCurrentPage(page);
+}
+
+void MainWindow::showGuidePage()
+{
+    m_window->control<HtmlViewer>(u"超文本浏览框1"_s)->navigate(programFile(u"BaoDian.html"_s));
+}
+
+void MainWindow::enterChapterPractice()
+{
+    if (m_window->control<Grid>(u"高级表格1"_s)->cursorRow() < 0) {
+        m_services.messageBox.show(u"请选择"_s);
+        return;
+    }
+    m_state.favouritesMode = false;
+}
+
+void MainWindow::enterExamination()
+{
+    if (m_window->control<Grid>(u"高级表格2"_s)->cursorRow() < 0)
+        m_services.messageBox.show(u"请选择"_s);
+}
+
+void MainWindow::exitProgram()
+{
+    closeData();
+    m_window->closeWindow();
+}
+
+void MainWindow::closeData()
+{
+    if (!m_state.questionBank)
+        return;
+    m_state.questionBank->CloseTable(m_state.currentRecordSet);
+    m_state.questionBank->CloseDatabase();
+}
+
+} // namespace mirevo

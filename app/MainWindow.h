@@ -1,0 +1,51 @@
+#pragma once
+
+#include "QuestionBank.h"
+#include "Services.h"
+#include "Window.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+namespace mirevo {
+
+struct ProgramState;
+
+// The main window's handlers: start-up, navigation, the subject buttons, minimize and exit.
+class MainWindow : public QObject
+{
+    Q_OBJECT
+public:
+    MainWindow(ProgramState& state, Services services, QString programDirectory);
+    ~MainWindow() override;
+
+    // Opens the main window; its created event runs the whole start-up before it is shown.
+    bool open();
+    Window* window() const { return m_window; }
+
+    void refreshSubject(int subject);
+
+signals:
+    // The main window has been destroyed: the program ends.
+    void closed();
+
+private:
+    void bindHandlers();
+    void startUp();
+    void showPage(int page);
+    void showGuidePage();
+    void enterChapterPractice();
+    void enterExamination();
+    void exitProgram();
+    void closeData();
+    QString programFile(const QString& fileName) const;
+
+    ProgramState& m_state;
+    Services m_services;
+    QString m_programDirectory;
+    QuestionBank m_questionBank; // the window's database component 外部数据库1
+    QPointer<Window> m_window;
+};
+
+} // namespace mirevo

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <functional>
+
+namespace mirevo {
+
+// One picture of the screens: its file name and how it is painted.
+struct Artwork
+{
+    QString fileName;
+    std::function<QImage()> paint;
+};
+
+QList<Artwork> allArtwork();
+
+} // namespace mirevo

@@ -1,0 +1,30 @@
+#!/bin/sh
+# Installs every Debian 12 package that building, running and testing Mirevo needs.
+# Safe to run again: when everything is present it only checks and returns.
+set -eu
+
+PACKAGES="
+cmake ninja-build g++ clang clang-format
+qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-odbc
+unixodbc unixodbc-dev odbcinst libsqliteodbc
+libcurl4-openssl-dev
+libgtest-dev libgmock-dev googletest libbenchmark-dev
+fonts-noto-cjk
+xvfb xauth imagemagick xdotool
+sqlite3 python3
+"
+
+missing=""
+for p in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+
+if [ -n "$missing" ]; then
+    SUDO=""
+    if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+    echo "Installing:$missing"
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
+fi

@@ -1,0 +1,20 @@
+#include "ButtonColours.h"
+
+#include <QWidget>
+
+namespace mirevo {
+
+void applyButtonColours(QWidget* box, const QColor& text, const QColor& back)
+{
+    QPalette palette = box->palette();
+    if (text.isValid()) {
+        palette.setColor(QPalette::WindowText, text);
+        palette.setColor(QPalette::ButtonText, text);
+    }
+    if (back.isValid())
+        palette.setColor(QPalette::Window, back);
+    box->setPalette(palette);
+    box->setAutoFillBackground(back.isValid());
+}
+
+} // namespace mirevo

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QFont>
+
+namespace mirevo {
+
+struct FontSpec;
+
+// Maps the Song faces of the screens (宋体, 新宋体, 宋体-PUA) to Noto Serif CJK SC and makes
+// Noto Sans CJK SC the default GUI font. Call once after the application object exists.
+void installFontSubstitutions();
+
+// The font a control draws with when its description gives none.
+QFont defaultGuiFont();
+
+QFont fontFromSpec(const FontSpec& spec);
+
+} // namespace mirevo

@@ -1,0 +1,85 @@
+#include "Pictures.h"
+
+#include "WindowDescription.h"
+
+#include <QPainter>
+#include <QPixmapCache>
+
+// Resource initialisation must stand outside any namespace.
+static void initialisePictureResources()
+{
+    Q_INIT_RESOURCE(pictures);
+}
+
+namespace mirevo {
+
+using namespace Qt::StringLiterals;
+
+QPixmap picture(const QString& name)
+{
+    static const bool initialised = (initialisePictureResources(), true);
+    Q_UNUSED(initialised)
+    if (name.isEmpty())
+        return {};
+    QPixmap pixmap;
+    const QString key = u"mirevo:"_s + name;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap.load(u":/pictures/"_s + name);
+        QPixmapCache::insert(key, pixmap);
+    }
+    return pixmap;
+}
+
+namespace {
+
+QRect centredIn(const QRect& area, const QSize& size)
+{
+    return QRect(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2,
+                 size.width(), size.height());
+}
+
+QSize logicalSize(const QPixmap& pixmap)
+{
+    return (QSizeF(pixmap.size()) / pixmap.devicePixelRatio()).toSize();
+}
+
+} // namespace
+
+void drawPictureBoxPicture(QPainter& painter, const QRect& area, const QPixmap& pixmap, int mode)
+{
+    if (pixmap.isNull())
+        return;
+    switch (mode) {
+    case PictureStretched:
+        painter.drawPixmap(area, pixmap);
+        break;
+    case PictureCentred:
+        painter.drawPixmap(centredIn(area, logicalSize(pixmap)), pixmap);
+        break;
+    default:
+        painter.drawPixmap(QRect(area.topLeft(), logicalSize(pixmap)), pixmap);
+        break;
+    }
+}
+
+void drawBackgroundPicture(QPainter& painter, const QRect& area, const QPixmap& pixmap, int mode)
+{
+    if (pixmap.isNull())
+        return;
+    switch (mode) {
+    case BackgroundTiled:
+        painter.drawTiledPixmap(area, pixmap);
+        break;
+    case BackgroundCentred:
+        painter.drawPixmap(centredIn(area, logicalSize(pixmap)), pixmap);
+        break;
+    case BackgroundStretched:
+        painter.drawPixmap(area, pixmap);
+        break;
+    default:
+        painter.drawPixmap(QRect(area.topLeft(), logicalSize(pixmap)), pixmap);
+        break;
+    }
+}
+
+} // namespace mirevo

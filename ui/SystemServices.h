@@ -1,0 +1,53 @@
+#pragma once
+
+#include "Services.h"
+
+#include <QElapsedTimer>
+#include <QStringList>
+
+namespace mirevo {
+
+class QtMessageBoxService final : public MessageBoxService
+{
+public:
+    int show(const QString& text, int style, const QString& title) override;
+};
+
+class SystemProcessService final : public ProcessService
+{
+public:
+    void startCalculator() override;
+    // The calculators looked for on the search path where there is no "calc.exe".
+    static QStringList calculatorCandidates();
+};
+
+class DesktopAddressService final : public AddressService
+{
+public:
+    void open(const QString& address) override;
+};
+
+class MonotonicClock final : public Clock
+{
+public:
+    MonotonicClock() { m_timer.start(); }
+    qint64 tickMs() const override { return m_timer.elapsed(); }
+
+private:
+    QElapsedTimer m_timer;
+};
+
+// The production services, owned together for the life of the program.
+class SystemServices
+{
+public:
+    Services services() { return {m_messageBox, m_process, m_address, m_clock}; }
+
+private:
+    QtMessageBoxService m_messageBox;
+    SystemProcessService m_process;
+    DesktopAddressService m_address;
+    MonotonicClock m_clock;
+};
+
+} // namespace mirevo
