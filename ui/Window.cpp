@@ -54,6 +54,9 @@ Window::Window(const WindowDescription& description, QWidget* parent)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(m_description.title);
+    // The platform window exists from the start, so that the frame is known when the start
+    // position is applied.
+    winId();
     if (!m_description.icon.isEmpty())
         setWindowIcon(QIcon(picture(m_description.icon)));
     setClientSize(m_description.size);
@@ -66,7 +69,13 @@ Window::Window(const WindowDescription& description, QWidget* parent)
     applyCreationPosition();
 }
 
-Window::~Window() = default;
+Window::~Window()
+{
+    // The controls go first, while the tables their destroyed signals clean up still exist.
+    const QObjectList children = this->children();
+    for (QObject* child : children)
+        delete child;
+}
 
 void Window::createControls()
 {
@@ -354,7 +363,7 @@ void Window::applyCreationPosition()
             m_createdMaximized = true;
             m_normalGeometry = geometry();
             // A window created maximized already has the work area's size in its handlers.
-            setGeometry(workArea());
+            setGeometry(workArea().marginsRemoved(frameMargins()));
         }
         break;
     case PositionMinimized:
@@ -429,8 +438,7 @@ void Window::maximizeOverWorkArea()
     if (!m_fixedMaximized)
         m_normalGeometry = geometry();
     m_fixedMaximized = true;
-    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    setClientGeometry(workArea().marginsRemoved(frame));
+    setClientGeometry(workArea().marginsRemoved(frameMargins()));
 }
 
 void Window::restoreNormal()
@@ -443,10 +451,15 @@ void Window::restoreNormal()
     }
 }
 
+QMargins Window::frameMargins() const
+{
+    return windowHandle() ? windowHandle()->frameMargins() : QMargins();
+}
+
 void Window::centreOnScreen()
 {
     const QRect area = workArea();
-    const QSize outer = frameGeometry().size();
+    const QSize outer = size().grownBy(frameMargins());
     move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
 }
 

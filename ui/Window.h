@@ -118,6 +118,7 @@ private:
     void restoreNormal();
     void centreOnScreen();
     QRect workArea() const;
+    QMargins frameMargins() const;
     void setClientGeometry(const QRect& rect);
     void setClientSize(const QSize& size);
     void raisePositionAndSizeEvents();

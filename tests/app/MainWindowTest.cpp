@@ -1,0 +1,215 @@
+#include "MainWindow.h"
+
+#include "FakeServices.h"
+#include "Grid.h"
+#include "HtmlViewer.h"
+#include "Label.h"
+#include "PageControl.h"
+#include "PictureButton.h"
+#include "ProgramState.h"
+#include "TempProgramDir.h"
+#include "Window.h"
+#include "WindowTestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStringEncoder>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace mirevo {
+namespace {
+
+const QStringList accountingButtons = {u"超级按钮_会计实务"_s, u"超级按钮_会计实务1"_s,
+                                       u"超级按钮_会计实务2"_s};
+const QStringList lawButtons = {u"超级按钮_经济法基础"_s, u"超级按钮_经济法基础1"_s,
+                                u"超级按钮_经济法基础2"_s};
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void start()
+    {
+        mainWindow = std::make_unique<MainWindow>(state, fakes.services(), dir.path());
+        ASSERT_TRUE(mainWindow->open());
+        window = mainWindow->window();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    }
+    void TearDown() override
+    {
+        mainWindow.reset();
+        test::settle();
+    }
+
+    template <class T> T* get(const QString& name) const { return window->control<T>(name); }
+    void click(const QString& name) { QTest::mouseClick(get<QWidget>(name), Qt::LeftButton); }
+    int currentPage() const { return get<PageControl>(u"高级选择夹1"_s)->currentPage(); }
+    bool allEnabled(const QStringList& names) const
+    {
+        return std::all_of(names.begin(), names.end(),
+                           [this](const QString& n) { return get<QWidget>(n)->isEnabled(); });
+    }
+    bool allDisabled(const QStringList& names) const
+    {
+        return std::none_of(names.begin(), names.end(),
+                            [this](const QString& n) { return get<QWidget>(n)->isEnabled(); });
+    }
+
+    test::TempProgramDir dir;
+    test::FakeServices fakes;
+    ProgramState state;
+    std::unique_ptr<MainWindow> mainWindow;
+    QPointer<Window> window;
+};
+
+TEST_F(MainWindowTest, StartsCentredBorderlessWithSubjectOneCurrent)
+{
+    ASSERT_TRUE(dir.isValid()) << dir.error().toStdString();
+    start();
+    EXPECT_EQ(window->size(), QSize(900, 582));
+    EXPECT_EQ(window->title(), u"会计初级职称"_s);
+    EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window->frameGeometry().center(),
+              QGuiApplication::primaryScreen()->availableGeometry().center());
+    EXPECT_EQ(currentPage(), 0);
+
+    EXPECT_EQ(state.currentSubject, 1);
+    EXPECT_EQ(state.questionBank->isOpen(), true);
+    EXPECT_EQ(get<Label>(u"标签_当前科目"_s)->caption(), u"当前科目:初级会计实务"_s);
+    EXPECT_TRUE(allDisabled(accountingButtons));
+    EXPECT_TRUE(allEnabled(lawButtons));
+    EXPECT_TRUE(fakes.messageBox.shown.isEmpty());
+}
+
+TEST_F(MainWindowTest, SubjectButtonOnOnePageSwitchesTheButtonsOfAllPagesAndKeepsThePage)
+{
+    start();
+    click(u"超级按钮_章节"_s);
+    click(u"超级按钮_经济法基础1"_s);
+    EXPECT_EQ(state.currentSubject, 2);
+    EXPECT_EQ(currentPage(), 2);
+    EXPECT_EQ(get<Label>(u"标签_当前科目"_s)->caption(), u"当前科目:经济法基础"_s);
+    EXPECT_TRUE(allDisabled(lawButtons));
+    EXPECT_TRUE(allEnabled(accountingButtons));
+
+    click(u"超级按钮_模拟"_s);
+    click(u"超级按钮_会计实务2"_s);
+    EXPECT_EQ(state.currentSubject, 1);
+    EXPECT_TRUE(allDisabled(accountingButtons));
+}
+
+TEST_F(MainWindowTest, NavigationButtonsSwitchPagesAndSetTheirState)
+{
+    start();
+    const QList<std::pair<QString, int>> buttons = {{u"超级按钮_备考宝典"_s, 1},
+                                                    {u"超级按钮_章节"_s, 2},
+                                                    {u"超级按钮_收藏"_s, 3},
+                                                    {u"超级按钮_模拟"_s, 4},
+                                                    {u"超级按钮_首页"_s, 0}};
+    for (const auto& [name, page] : buttons) {
+        click(name);
+        EXPECT_EQ(currentPage(), page) << name.toStdString();
+    }
+    EXPECT_EQ(state.currentPaper, 1);
+}
+
+TEST_F(MainWindowTest, ChapterButtonMakesChapterOneCurrentWhateverTheGridCursorSays)
+{
+    start();
+    click(u"超级按钮_章节"_s);
+    auto* grid = get<Grid>(u"高级表格1"_s);
+    grid->setCurrentCell(4, 0);
+    state.currentChapter = 5;
+    click(u"超级按钮_首页"_s);
+    click(u"超级按钮_章节"_s);
+    EXPECT_EQ(state.currentChapter, 1);
+    EXPECT_EQ(grid->cursorRow(), 5);
+}
+
+TEST_F(MainWindowTest, GuideButtonReloadsTheGuidePageOnEveryPress)
+{
+    start();
+    auto writeGuide = [&](const QString& text) {
+        QFile file(dir.filePath(u"BaoDian.html"_s));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QStringEncoder gbk("GBK");
+        file.write(
+            gbk.encode(u"<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=GBK\">"
+                       u"</head><body>"_s +
+                       text + u"</body></html>"_s));
+    };
+    auto* viewer = get<HtmlViewer>(u"超文本浏览框1"_s);
+    writeGuide(u"宝典1"_s);
+    click(u"超级按钮_备考宝典"_s);
+    EXPECT_TRUE(viewer->toPlainText().contains(u"宝典1"_s));
+    writeGuide(u"宝典2"_s);
+    click(u"超级按钮_备考宝典"_s);
+    EXPECT_TRUE(viewer->toPlainText().contains(u"宝典2"_s));
+}
+
+TEST_F(MainWindowTest, EnteringWithoutAGridRowAsksForAChoice)
+{
+    start();
+    click(u"超级按钮_章节"_s);
+    click(u"超级按钮_章节练习"_s);
+    click(u"超级按钮_模拟"_s);
+    click(u"超级按钮_模拟考场"_s);
+    ASSERT_EQ(fakes.messageBox.shown.size(), 2);
+    for (const auto& shown : fakes.messageBox.shown) {
+        EXPECT_EQ(shown.text, u"请选择"_s);
+        EXPECT_EQ(shown.style, 0);
+        EXPECT_EQ(shown.title, u"信息："_s);
+    }
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, MissingBankSaysSoOnceAndLeavesTheDesignedState)
+{
+    ASSERT_TRUE(QFile::remove(dir.bankPath()));
+    start();
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1);
+    EXPECT_EQ(fakes.messageBox.shown[0].text,
+              u"无法打开题库文件："_s + QDir::toNativeSeparators(dir.bankPath()));
+    EXPECT_EQ(fakes.messageBox.shown[0].style, 0);
+    EXPECT_EQ(state.currentSubject, 0);
+    EXPECT_EQ(get<Label>(u"标签_当前科目"_s)->caption(), u"当前科目:"_s);
+    EXPECT_TRUE(allEnabled(accountingButtons));
+    EXPECT_TRUE(allEnabled(lawButtons));
+    EXPECT_EQ(get<Grid>(u"高级表格1"_s)->gridRowCount(), 10);
+
+    click(u"超级按钮_模拟"_s);
+    EXPECT_EQ(currentPage(), 4) << "navigation still works";
+}
+
+TEST_F(MainWindowTest, ExitButtonAndEscBothCloseTheBankAndEndTheProgram)
+{
+    for (const bool useEsc : {false, true}) {
+        start();
+        QSignalSpy closed(mainWindow.get(), &MainWindow::closed);
+        if (useEsc)
+            QTest::keyClick(window, Qt::Key_Escape);
+        else
+            click(u"超级按钮_结束"_s);
+        test::settle();
+        EXPECT_EQ(closed.count(), 1);
+        EXPECT_TRUE(window.isNull());
+        EXPECT_FALSE(state.questionBank->isOpen());
+        mainWindow.reset();
+    }
+}
+
+TEST_F(MainWindowTest, MinimizeButtonMinimizes)
+{
+    start();
+    click(u"超级按钮_最小化"_s);
+    test::settle();
+    EXPECT_EQ(window->position(), PositionMinimized);
+}
+
+} // namespace
+} // namespace mirevo

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "Services.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace mirevo::test {
+
+// A message box that records what it was asked to show and answers from a queue
+// (OK when the queue is empty).
+class FakeMessageBox final : public MessageBoxService
+{
+public:
+    struct Shown
+    {
+        QString text;
+        int style;
+        QString title;
+    };
+
+    int show(const QString& text, int style, const QString& title) override
+    {
+        shown.append({text, style, title});
+        return answers.isEmpty() ? ButtonOk : answers.takeFirst();
+    }
+
+    QStringList texts() const
+    {
+        QStringList all;
+        for (const Shown& s : shown)
+            all.append(s.text);
+        return all;
+    }
+
+    QList<Shown> shown;
+    QList<int> answers;
+};
+
+class FakeProcess final : public ProcessService
+{
+public:
+    void startCalculator() override { ++calculatorStarts; }
+    int calculatorStarts = 0;
+};
+
+class FakeAddress final : public AddressService
+{
+public:
+    void open(const QString& address) override { opened.append(address); }
+    QStringList opened;
+};
+
+class FakeClock final : public Clock
+{
+public:
+    qint64 tickMs() const override { return now; }
+    qint64 now = 1000;
+};
+
+// One set of test doubles, handed to the screens as their services.
+struct FakeServices
+{
+    FakeMessageBox messageBox;
+    FakeProcess process;
+    FakeAddress address;
+    FakeClock clock;
+
+    Services services() { return {messageBox, process, address, clock}; }
+};
+
+} // namespace mirevo::test
