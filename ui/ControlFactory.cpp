@@ -27,9 +27,9 @@ namespace mirevo {
 
 namespace {
 
-QPixmap pictureAt(const ControlDescription& d, int index)
+Picture pictureAt(const ControlDescription& d, int index)
 {
-    return index < d.pictures.size() ? picture(d.pictures[index]) : QPixmap();
+    return index < d.pictures.size() ? Picture::named(d.pictures[index]) : Picture();
 }
 
 QWidget* createWidget(const ControlDescription& d, QWidget* parent)
@@ -51,7 +51,7 @@ QWidget* createWidget(const ControlDescription& d, QWidget* parent)
         auto* button = new Button(parent);
         button->setCaption(d.caption);
         if (!d.pictures.isEmpty())
-            button->setPicture(pictureAt(d, 0));
+            button->setPicture(pictureAt(d, 0).pixmap());
         return button;
     }
     case ControlKind::PictureButton: {
@@ -191,7 +191,7 @@ void copyControlState(const QObject& source, QObject& clone)
         copy->setButtonStyle(button->buttonStyle());
         for (int look = 0; look < 3; ++look) {
             copy->setLookColours(look, button->lookTextColour(look), button->lookBackColour(look));
-            copy->setLookPicture(look, button->lookPicture(look));
+            copy->setLookPicture(look, button->lookPictureSource(look));
         }
     } else if (auto* label = qobject_cast<const Label*>(from)) {
         auto* copy = static_cast<Label*>(to);

@@ -1,5 +1,7 @@
 #include "ControlProperties.h"
 
+#include "Fonts.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QStringEncoder>
@@ -103,7 +105,7 @@ void setFontSubField(QWidget* control, int subField, const QVariant& value)
         const QString face = value.toString();
         QStringEncoder encoder("GBK");
         const qsizetype bytes = QByteArray(encoder.encode(face)).size();
-        font.setFamily(bytes >= 1 && bytes <= 31 ? face : QApplication::font().family());
+        font.setFamily(bytes >= 1 && bytes <= 31 ? substitutedFace(face) : QApplication::font().family());
         break;
     }
     default:

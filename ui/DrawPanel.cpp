@@ -12,9 +12,9 @@ void DrawPanel::setBackColour(const QColor& colour)
     update();
 }
 
-void DrawPanel::setBackPicture(const QPixmap& pixmap, int mode)
+void DrawPanel::setBackPicture(const Picture& picture, int mode)
 {
-    m_backPicture = pixmap;
+    m_backPicture = picture;
     m_mode = mode;
     update();
 }
@@ -24,7 +24,7 @@ void DrawPanel::paintEvent(QPaintEvent*)
     QPainter painter(this);
     if (m_backColour.isValid())
         painter.fillRect(rect(), m_backColour);
-    drawBackgroundPicture(painter, rect(), m_backPicture, m_mode);
+    drawBackgroundPicture(painter, rect(), m_backPicture.pixmap(), m_mode);
 }
 
 } // namespace mirevo

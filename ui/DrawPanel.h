@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Pictures.h"
+
 #include <QColor>
 #include <QPixmap>
 #include <QWidget>
@@ -14,14 +16,14 @@ public:
     explicit DrawPanel(QWidget* parent = nullptr) : QWidget(parent) {}
 
     void setBackColour(const QColor& colour);
-    void setBackPicture(const QPixmap& pixmap, int mode);
+    void setBackPicture(const Picture& picture, int mode);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QColor m_backColour;
-    QPixmap m_backPicture;
+    Picture m_backPicture;
     int m_mode = 0;
 };
 

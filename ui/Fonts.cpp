@@ -19,6 +19,9 @@ void installFontSubstitutions()
 {
     for (const QString& face : {u"宋体"_s, u"新宋体"_s, u"宋体-PUA"_s, u"SimSun"_s, u"NSimSun"_s})
         QFont::insertSubstitution(face, songFace);
+    // The close button's Webdings cross is drawn by the button itself; mapping the face spares
+    // the font database a search for a face it does not have.
+    QFont::insertSubstitution(u"Webdings"_s, guiFace);
     QFont font(guiFace);
     font.setPixelSize(12);
     QApplication::setFont(font);
@@ -29,9 +32,19 @@ QFont defaultGuiFont()
     return QApplication::font();
 }
 
+QString substitutedFace(const QString& face)
+{
+    // Named directly rather than through QFont's substitution table: a family the font
+    // database knows spares it a fallback search at every new font.
+    static const QStringList songFaces = {u"宋体"_s, u"新宋体"_s, u"宋体-PUA"_s, u"SimSun"_s, u"NSimSun"_s};
+    if (songFaces.contains(face))
+        return songFace;
+    return face;
+}
+
 QFont fontFromSpec(const FontSpec& spec)
 {
-    QFont font(spec.face);
+    QFont font(substitutedFace(spec.face));
     if (spec.pixelHeight > 0)
         font.setPixelSize(spec.pixelHeight);
     font.setBold(spec.bold);

@@ -15,4 +15,7 @@ QFont defaultGuiFont();
 
 QFont fontFromSpec(const FontSpec& spec);
 
+// The face that stands in for a face of the screens on this system.
+QString substitutedFace(const QString& face);
+
 } // namespace mirevo

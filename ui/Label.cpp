@@ -38,9 +38,9 @@ void Label::setBackColour(const QColor& colour)
     update();
 }
 
-void Label::setBackPicture(const QPixmap& pixmap)
+void Label::setBackPicture(const Picture& picture)
 {
-    m_backPicture = pixmap;
+    m_backPicture = picture;
     update();
 }
 
@@ -57,7 +57,7 @@ void Label::paintEvent(QPaintEvent* event)
         if (m_backColour.isValid())
             painter.fillRect(rect(), m_backColour);
         if (!m_backPicture.isNull())
-            painter.drawPixmap(rect(), m_backPicture);
+            painter.drawPixmap(rect(), m_backPicture.pixmap());
     }
     QLabel::paintEvent(event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Pictures.h"
+
 #include <QLabel>
 #include <QPixmap>
 
@@ -19,7 +21,7 @@ public:
     QColor textColour() const;
     void setBackColour(const QColor& colour);
     QColor backColour() const { return m_backColour; }
-    void setBackPicture(const QPixmap& pixmap);
+    void setBackPicture(const Picture& picture);
     void setBorder(int border);
     int border() const { return m_border; }
 
@@ -29,7 +31,7 @@ protected:
 private:
     QString m_caption;
     QColor m_backColour;
-    QPixmap m_backPicture;
+    Picture m_backPicture;
     int m_border = 0;
 };
 

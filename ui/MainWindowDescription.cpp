@@ -167,9 +167,9 @@ WindowDescription mainWindowDescription()
               .parent = pageControl,
               .page = 0,
               .geometry = {95, 264, 496, 144},
-              .pictures = {u"home-banner.png"_s},
+              .pictures = {u"home-banner.jpg"_s},
               .pictureMode = PictureStretched});
-    c.append(sidePanel(u"图片框1"_s, 0, {679, 1, 200, 440}, u"side-home.png"_s));
+    c.append(sidePanel(u"图片框1"_s, 0, {679, 1, 200, 440}, u"side-home.jpg"_s));
     c.append(subjectButton(u"超级按钮_会计实务"_s, u"图片框1"_s, {26, 84}, u"会计实务"_s,
                            u"subject-accounting.png"_s));
     c.append(subjectButton(u"超级按钮_经济法基础"_s, u"图片框1"_s, {110, 84}, u"经济法基础"_s,
@@ -193,7 +193,7 @@ WindowDescription mainWindowDescription()
               .geometry = {2, 2, 896, 439}});
 
     // Page 2 "章节练习"
-    c.append(sidePanel(u"图片框2"_s, 2, {8, 8, 200, 430}, u"side-chapters.png"_s));
+    c.append(sidePanel(u"图片框2"_s, 2, {8, 8, 200, 430}, u"side-chapters.jpg"_s));
     c.append(subjectButton(u"超级按钮_会计实务1"_s, u"图片框2"_s, {16, 128}, u"会计实务"_s,
                            u"subject-accounting.png"_s));
     c.append(subjectButton(u"超级按钮_经济法基础1"_s, u"图片框2"_s, {100, 128}, u"经济法基础"_s,
@@ -228,7 +228,7 @@ WindowDescription mainWindowDescription()
         actionButton(u"超级按钮_错题重做"_s, u"分组框_错题收藏"_s, -1, {136, 168, 88, 32}, u"重新练习"_s));
 
     // Page 4 "模拟考场"
-    c.append(sidePanel(u"图片框3"_s, 4, {8, 8, 200, 434}, u"side-exam.png"_s));
+    c.append(sidePanel(u"图片框3"_s, 4, {8, 8, 200, 434}, u"side-exam.jpg"_s));
     c.append(subjectButton(u"超级按钮_会计实务2"_s, u"图片框3"_s, {16, 120}, u"会计实务"_s,
                            u"subject-accounting.png"_s));
     c.append(subjectButton(u"超级按钮_经济法基础2"_s, u"图片框3"_s, {100, 120}, u"经济法基础"_s,

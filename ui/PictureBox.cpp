@@ -6,9 +6,9 @@
 
 namespace mirevo {
 
-void PictureBox::setPicture(const QPixmap& pixmap)
+void PictureBox::setPicture(const Picture& picture)
 {
-    m_picture = pixmap;
+    m_picture = picture;
     update();
 }
 
@@ -45,7 +45,7 @@ void PictureBox::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (m_backColour.isValid())
         painter.fillRect(rect(), m_backColour);
-    drawPictureBoxPicture(painter, rect(), m_picture, m_mode);
+    drawPictureBoxPicture(painter, rect(), m_picture.pixmap(), m_mode);
     if (m_border != 0) {
         painter.setPen(palette().color(QPalette::Mid));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

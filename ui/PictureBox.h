@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Pictures.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -12,8 +14,8 @@ class PictureBox : public QWidget
 public:
     explicit PictureBox(QWidget* parent = nullptr) : QWidget(parent) {}
 
-    QPixmap picture() const { return m_picture; }
-    void setPicture(const QPixmap& pixmap);
+    QPixmap picture() const { return m_picture.pixmap(); }
+    void setPicture(const Picture& picture);
     // Decodes a JPEG, PNG, BMP, GIF or ICO image; false when the bytes are no picture.
     bool setPictureData(const QByteArray& bytes);
     int displayMode() const { return m_mode; }
@@ -25,7 +27,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap m_picture;
+    Picture m_picture;
     QColor m_backColour;
     int m_mode = 0;
     int m_border = 0;

@@ -35,9 +35,9 @@ void PictureButton::setLookColours(int look, const QColor& text, const QColor& b
     update();
 }
 
-void PictureButton::setLookPicture(int look, const QPixmap& pixmap)
+void PictureButton::setLookPicture(int look, const Picture& picture)
 {
-    m_pictures[look] = pixmap;
+    m_pictures[look] = picture;
     update();
 }
 
@@ -76,7 +76,7 @@ void PictureButton::paintEvent(QPaintEvent*)
 
     drawFace(painter, back);
 
-    QPixmap pixmap = m_pictures[look].isNull() ? m_pictures[Normal] : m_pictures[look];
+    QPixmap pixmap = m_pictures[look].isNull() ? m_pictures[Normal].pixmap() : m_pictures[look].pixmap();
     if (!isEnabled() && !pixmap.isNull()) {
         QStyleOption option;
         option.initFrom(this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Pictures.h"
+
 #include <QAbstractButton>
 #include <QColor>
 #include <QPixmap>
@@ -42,8 +44,9 @@ public:
     QColor lookBackColour(int look) const { return m_backColours[look]; }
     void setLookColours(int look, const QColor& text, const QColor& back);
 
-    QPixmap lookPicture(int look) const { return m_pictures[look]; }
-    void setLookPicture(int look, const QPixmap& pixmap);
+    QPixmap lookPicture(int look) const { return m_pictures[look].pixmap(); }
+    const Picture& lookPictureSource(int look) const { return m_pictures[look]; }
+    void setLookPicture(int look, const Picture& picture);
 
     QSize sizeHint() const override;
 
@@ -56,7 +59,7 @@ private:
     void drawFace(QPainter& painter, const QColor& back) const;
     void drawContent(QPainter& painter, const QPixmap& pixmap, const QColor& text) const;
 
-    QPixmap m_pictures[3];
+    Picture m_pictures[3];
     QColor m_textColours[3];
     QColor m_backColours[3];
     int m_buttonStyle = Flat;

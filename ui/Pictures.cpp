@@ -30,6 +30,22 @@ QPixmap picture(const QString& name)
     return pixmap;
 }
 
+Picture Picture::named(const QString& name)
+{
+    Picture result;
+    result.m_name = name;
+    return result;
+}
+
+const QPixmap& Picture::pixmap() const
+{
+    if (!m_decoded) {
+        m_pixmap = picture(m_name);
+        m_decoded = true;
+    }
+    return m_pixmap;
+}
+
 namespace {
 
 QRect centredIn(const QRect& area, const QSize& size)

@@ -101,7 +101,7 @@ TEST_F(ControlKindsTest, FontSizeSubFieldKeepsTheFaceOfTheControl)
 
     auto* designed = get<EditBox>(u"编辑框1"_s);
     setFontSubField(designed, FontPointSize, 11);
-    EXPECT_EQ(designed->font().family(), u"宋体"_s);
+    EXPECT_EQ(designed->font().family(), substitutedFace(u"宋体"_s));
     EXPECT_TRUE(designed->font().bold());
     EXPECT_EQ(designed->font().pointSize(), 11);
 }

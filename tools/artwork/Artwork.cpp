@@ -15,9 +15,11 @@ const QColor blue(0, 169, 225);
 const QColor deepBlue(0, 120, 180);
 const QColor paleBlue(225, 244, 252);
 
+// Opaque pictures are stored without an alpha channel: they decode straight into the
+// screen's format.
 QImage canvas(QSize size, const QColor& fill = Qt::transparent)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size, fill.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     image.fill(fill);
     return image;
 }
@@ -115,7 +117,7 @@ QImage badge(QSize size, const QString& glyph)
 
 QImage sidePanel(QSize size)
 {
-    QImage image = canvas(size);
+    QImage image = canvas(size, deepBlue);
     QPainter p(&image);
     QLinearGradient gradient(0, 0, 0, size.height());
     gradient.setColorAt(0, blue.lighter(110));
@@ -129,7 +131,7 @@ QImage sidePanel(QSize size)
 
 QImage banner()
 {
-    QImage image = canvas({496, 144});
+    QImage image = canvas({496, 144}, deepBlue);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient gradient(0, 0, 496, 0);
@@ -166,7 +168,9 @@ QImage contactCode()
     p.drawRect(QRect(20, 20, 390, 390));
     p.setFont(face(40, true));
     p.drawText(image.rect(), Qt::AlignCenter, u"Mirevo"_s);
-    return image;
+    p.end();
+    // A code picture has few colours: a palette keeps it small and quick to decode.
+    return image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
 }
 
 QImage emptyFavourites()
@@ -231,16 +235,16 @@ QList<Artwork> allArtwork()
     artwork.append({u"subject-clear.png"_s, [] {
                         return badge({45, 43}, u"清"_s);
                     }});
-    artwork.append({u"side-home.png"_s, [] {
+    artwork.append({u"side-home.jpg"_s, [] {
                         return sidePanel({200, 440});
                     }});
-    artwork.append({u"side-chapters.png"_s, [] {
+    artwork.append({u"side-chapters.jpg"_s, [] {
                         return sidePanel({200, 430});
                     }});
-    artwork.append({u"side-exam.png"_s, [] {
+    artwork.append({u"side-exam.jpg"_s, [] {
                         return sidePanel({200, 434});
                     }});
-    artwork.append({u"home-banner.png"_s, banner});
+    artwork.append({u"home-banner.jpg"_s, banner});
     artwork.append({u"contact.png"_s, contact});
     artwork.append({u"contact-code.png"_s, contactCode});
     artwork.append({u"favourites-empty.png"_s, emptyFavourites});

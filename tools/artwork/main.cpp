@@ -23,7 +23,9 @@ int main(int argc, char* argv[])
     QString list = QStringLiteral("<RCC>\n<qresource prefix=\"/pictures\">\n");
     for (const mirevo::Artwork& artwork : mirevo::allArtwork()) {
         const QString path = out.filePath(artwork.fileName);
-        if (!artwork.paint().save(path)) {
+        // JPEG for the smooth opaque pictures (quick to decode), PNG for everything else.
+        const bool jpeg = artwork.fileName.endsWith(QStringLiteral(".jpg"));
+        if (!artwork.paint().save(path, jpeg ? "JPEG" : "PNG", jpeg ? 92 : -1)) {
             QTextStream(stderr) << "mirevo-artwork: cannot write " << path << '\n';
             return 1;
         }
