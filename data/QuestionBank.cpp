@@ -1,0 +1,304 @@
+#include "QuestionBank.h"
+
+#include "AccessConnectString.h"
+#include "SqlDialect.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <atomic>
+#include <climits>
+
+namespace mirevo {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum class FileKind
+{
+    Unreadable,
+    Sqlite,
+    Other
+};
+
+FileKind sniffFile(const QString& path)
+{
+    static const QByteArray sqliteHeader("SQLite format 3\0", 16);
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return FileKind::Unreadable;
+    return file.read(sqliteHeader.size()) == sqliteHeader ? FileKind::Sqlite : FileKind::Other;
+}
+
+QString uniqueConnectionName()
+{
+    static std::atomic<quint64> counter{0};
+    return u"mirevo.questionBank.%1"_s.arg(++counter);
+}
+
+// NULL reads as the value a default-constructed value of the column's type has (0, empty text).
+QVariant emptyValueOf(QMetaType type)
+{
+    if (!type.isValid())
+        return QString();
+    const QVariant blank(type);
+    return QVariant(type, blank.constData());
+}
+
+QVariant typedValue(const QVariant& value, QMetaType type)
+{
+    if (value.isNull())
+        return emptyValueOf(type);
+    // SQLite stores booleans as integers while reporting the column as boolean
+    if (type.id() == QMetaType::Bool && value.typeId() != QMetaType::Bool)
+        return value.toBool();
+    return value;
+}
+
+} // namespace
+
+struct QuestionBank::Connection
+{
+    QString name = uniqueConnectionName();
+    QSqlDatabase db;
+    // The engine speaks SQLite: QSQLITE always, and an ODBC data source that answers
+    // sqlite_version() (Jet does not); only then is "select top N" rewritten.
+    bool sqliteDialect = false;
+
+    explicit Connection(const QString& driver) : db(QSqlDatabase::addDatabase(driver, name)) {}
+    ~Connection()
+    {
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+    }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    QString dialect(const QString& sql) const { return sqliteDialect ? toSqliteDialect(sql) : sql; }
+
+    bool answersRow(const QString& sql)
+    {
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        return query.exec(sql) && query.next();
+    }
+
+    // Every update is on disk when ExecuteSql returns, and the bank stays one self-contained
+    // file (a bank left in WAL mode by another program stays durable under FULL even if it
+    // cannot switch). A read-only connection refuses writes in the engine itself, whatever
+    // its driver.
+    void configureSqlite(bool readOnly)
+    {
+        QSqlQuery query(db);
+        if (readOnly) {
+            query.exec(u"PRAGMA query_only=ON"_s);
+            return;
+        }
+        query.exec(u"PRAGMA synchronous=FULL"_s);
+        query.exec(u"PRAGMA journal_mode=DELETE"_s);
+    }
+
+    static std::unique_ptr<Connection> openSqlite(const QString& file, bool readOnly)
+    {
+        auto connection = std::make_unique<Connection>(u"QSQLITE"_s);
+        connection->db.setDatabaseName(file);
+        if (readOnly)
+            connection->db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
+        connection->sqliteDialect = true;
+        // SQLite opens lazily: reading the schema is what proves the file is a database
+        if (!connection->db.open() || !connection->answersRow(u"select count(*) from sqlite_master"_s))
+            return nullptr;
+        connection->configureSqlite(readOnly);
+        return connection;
+    }
+
+    static std::unique_ptr<Connection> openOdbc(const QString& connectString, bool readOnly)
+    {
+        if (connectString.trimmed().isEmpty() || !QSqlDatabase::isDriverAvailable(u"QODBC"_s))
+            return nullptr;
+        auto connection = std::make_unique<Connection>(u"QODBC"_s);
+        connection->db.setDatabaseName(connectString);
+        if (readOnly)
+            connection->db.setConnectOptions(u"SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY"_s);
+        if (!connection->db.open())
+            return nullptr;
+        connection->sqliteDialect = connection->answersRow(u"select sqlite_version()"_s);
+        if (connection->sqliteDialect)
+            connection->configureSqlite(readOnly);
+        return connection;
+    }
+};
+
+struct QuestionBank::RecordSet
+{
+    QStringList columns;
+    QList<QVariant> values; // row after row, columns.size() values each
+    qsizetype rowCount = 0;
+    qsizetype position = 0;
+
+    bool isEOF() const { return position >= rowCount; }
+
+    qsizetype columnIndex(const QString& name) const
+    {
+        for (qsizetype column = 0; column < columns.size(); ++column) {
+            if (columns.at(column).compare(name, Qt::CaseInsensitive) == 0)
+                return column;
+        }
+        return -1;
+    }
+};
+
+QuestionBank::QuestionBank() = default;
+
+QuestionBank::~QuestionBank()
+{
+    CloseDatabase();
+}
+
+bool QuestionBank::OpenDatabase(const QString& databaseFile, const QString& userName, const QString& password,
+                                bool readOnly, [[maybe_unused]] bool noConnectDialog)
+{
+    std::unique_ptr<Connection> connection;
+    switch (sniffFile(databaseFile)) {
+    case FileKind::Unreadable:
+        return false;
+    case FileKind::Sqlite:
+        connection = Connection::openSqlite(databaseFile, readOnly);
+        break;
+    case FileKind::Other:
+        // "ODBC;" marks the string as an ODBC one for its callers; the driver manager takes the rest
+        connection = Connection::openOdbc(
+            accessConnectString(databaseFile, userName, password).sliced(QStringView(u"ODBC;").size()),
+            readOnly);
+        break;
+    }
+    if (!connection)
+        return false;
+    replaceConnection(std::move(connection));
+    return true;
+}
+
+bool QuestionBank::OpenOdbc(const QString& connectString, bool readOnly)
+{
+    auto connection = Connection::openOdbc(connectString, readOnly);
+    if (!connection)
+        return false;
+    replaceConnection(std::move(connection));
+    return true;
+}
+
+int QuestionBank::OpenTable(const QString& sql)
+{
+    if (!m_connection || sql.trimmed().isEmpty())
+        return 0;
+    auto recordSet = std::make_shared<RecordSet>();
+    {
+        QSqlQuery query(m_connection->db);
+        query.setForwardOnly(true);
+        if (!query.exec(m_connection->dialect(sql)) || !query.isSelect())
+            return 0;
+        const QSqlRecord record = query.record();
+        const int columnCount = record.count();
+        QList<QMetaType> types;
+        types.reserve(columnCount);
+        for (int column = 0; column < columnCount; ++column) {
+            recordSet->columns << record.fieldName(column);
+            types << record.field(column).metaType();
+        }
+        while (query.next()) {
+            for (int column = 0; column < columnCount; ++column)
+                recordSet->values << typedValue(query.value(column), types.at(column));
+            ++recordSet->rowCount;
+        }
+        if (query.lastError().type() != QSqlError::NoError)
+            return 0;
+    }
+    return addRecordSet(std::move(recordSet));
+}
+
+void QuestionBank::MoveFirst(int recordSet)
+{
+    if (const auto found = m_recordSets.constFind(recordSet); found != m_recordSets.cend())
+        found.value()->position = 0;
+}
+
+void QuestionBank::MoveNext(int recordSet)
+{
+    if (const auto found = m_recordSets.constFind(recordSet); found != m_recordSets.cend()) {
+        RecordSet& rows = *found.value();
+        if (!rows.isEOF())
+            ++rows.position;
+    }
+}
+
+bool QuestionBank::IsEOF(int recordSet) const
+{
+    const RecordSet* rows = findRecordSet(recordSet);
+    return !rows || rows->isEOF();
+}
+
+QVariant QuestionBank::ReadColByName(int recordSet, const QString& column) const
+{
+    const RecordSet* rows = findRecordSet(recordSet);
+    if (!rows || rows->isEOF())
+        return QString();
+    const qsizetype index = rows->columnIndex(column);
+    if (index < 0)
+        return QString();
+    return rows->values.at(rows->position * rows->columns.size() + index);
+}
+
+bool QuestionBank::ExecuteSql(const QString& sql)
+{
+    if (!m_connection || sql.trimmed().isEmpty())
+        return false;
+    QSqlQuery query(m_connection->db);
+    return query.exec(m_connection->dialect(sql));
+}
+
+void QuestionBank::CloseTable(int recordSet)
+{
+    m_recordSets.remove(recordSet);
+}
+
+void QuestionBank::CloseDatabase()
+{
+    m_recordSets.clear();
+    m_connection.reset();
+}
+
+bool QuestionBank::isOpen() const
+{
+    return m_connection != nullptr;
+}
+
+void QuestionBank::replaceConnection(std::unique_ptr<Connection> connection)
+{
+    CloseDatabase();
+    m_connection = std::move(connection);
+}
+
+int QuestionBank::addRecordSet(std::shared_ptr<RecordSet> recordSet)
+{
+    int handle = m_nextHandle;
+    while (m_recordSets.contains(handle))
+        handle = handle == INT_MAX ? 1 : handle + 1;
+    m_nextHandle = handle == INT_MAX ? 1 : handle + 1;
+    m_recordSets.insert(handle, std::move(recordSet));
+    return handle;
+}
+
+const QuestionBank::RecordSet* QuestionBank::findRecordSet(int recordSet) const
+{
+    const auto found = m_recordSets.constFind(recordSet);
+    return found == m_recordSets.cend() ? nullptr : found->get();
+}
+
+} // namespace mirevo

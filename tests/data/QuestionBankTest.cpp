@@ -1,0 +1,298 @@
+#include "QuestionBank.h"
+
+#include "BankBackend.h"
+#include "TempProgramDir.h"
+
+#include <QFile>
+#include <QSet>
+#include <QSqlDatabase>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using mirevo::BankQuestion;
+using mirevo::QuestionBank;
+using mirevo::test::BankBackend;
+using mirevo::test::TempProgramDir;
+
+namespace {
+
+bool isInteger(const QVariant& value)
+{
+    return value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong;
+}
+
+QSet<qlonglong> readIds(QuestionBank& bank, int handle)
+{
+    QSet<qlonglong> ids;
+    for (bank.MoveFirst(handle); !bank.IsEOF(handle); bank.MoveNext(handle))
+        ids.insert(bank.ReadColByName(handle, u"ID"_s).toLongLong());
+    return ids;
+}
+
+// A small bank: chapter 1 of swzj has three questions, the first a favourite answered B;
+// chapter 2 has one.
+class QuestionBankTest : public ::testing::TestWithParam<BankBackend>
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid()) << m_dir.error().toStdString();
+        BankQuestion favourite = TempProgramDir::question(1, u"1"_s);
+        favourite.shucang = u"YES"_s;
+        favourite.xxda = u"B"_s;
+        ASSERT_TRUE(
+            m_dir.insertQuestions(u"swzj"_s, {favourite, TempProgramDir::question(2, u"1"_s),
+                                              TempProgramDir::question(3, u"1"_s, u"判断题"_s, u"正确"_s),
+                                              TempProgramDir::question(4, u"2"_s)}))
+            << m_dir.error().toStdString();
+        if (GetParam() == BankBackend::Odbc && !mirevo::test::sqliteOdbcDriverAvailable(m_dir.bankPath()))
+            GTEST_SKIP() << "the SQLite3 ODBC driver is not installed";
+        ASSERT_TRUE(open(m_bank));
+    }
+
+    bool open(QuestionBank& bank, bool readOnly = false)
+    {
+        return mirevo::test::openBank(bank, GetParam(), m_dir.bankPath(), readOnly);
+    }
+
+    TempProgramDir m_dir;
+    QuestionBank m_bank;
+};
+
+TEST_P(QuestionBankTest, ReadsColumnsTypedAndByNameIgnoringCase)
+{
+    const int handle = m_bank.OpenTable(u"select top 1 * from swzj where ID=3"_s);
+    ASSERT_GT(handle, 0);
+    ASSERT_FALSE(m_bank.IsEOF(handle));
+    const QVariant id = m_bank.ReadColByName(handle, u"ID"_s);
+    EXPECT_TRUE(isInteger(id)) << id.typeName();
+    EXPECT_EQ(id.toLongLong(), 3);
+    const QVariant answer = m_bank.ReadColByName(handle, u"DA"_s);
+    EXPECT_EQ(answer.typeId(), QMetaType::QString);
+    EXPECT_EQ(answer.toString(), u"正确"_s);
+    EXPECT_EQ(m_bank.ReadColByName(handle, u"da"_s), answer);
+    EXPECT_EQ(m_bank.ReadColByName(handle, u"tx"_s).toString(), u"判断题"_s);
+    EXPECT_EQ(m_bank.ReadColByName(handle, u"Tm"_s).toString(), u"第3题：下列说法正确的是"_s);
+    const QVariant missing = m_bank.ReadColByName(handle, u"NoSuchColumn"_s);
+    EXPECT_EQ(missing.typeId(), QMetaType::QString);
+    EXPECT_TRUE(missing.toString().isEmpty());
+    m_bank.MoveNext(handle);
+    EXPECT_TRUE(m_bank.IsEOF(handle)) << "top 1 gives one row";
+}
+
+TEST_P(QuestionBankTest, WalksAChapterAndRewinds)
+{
+    const int handle = m_bank.OpenTable(u"select  * from swzj where zj='1'"_s);
+    ASSERT_GT(handle, 0);
+    EXPECT_EQ(readIds(m_bank, handle), (QSet<qlonglong>{1, 2, 3}));
+    EXPECT_TRUE(m_bank.IsEOF(handle));
+    m_bank.MoveNext(handle);
+    EXPECT_TRUE(m_bank.IsEOF(handle));
+    EXPECT_TRUE(m_bank.ReadColByName(handle, u"ID"_s).toString().isEmpty()) << "past the end reads empty";
+    m_bank.MoveFirst(handle);
+    EXPECT_FALSE(m_bank.IsEOF(handle));
+    EXPECT_EQ(readIds(m_bank, handle).size(), 3);
+}
+
+TEST_P(QuestionBankTest, TopOneOverManyRowsGivesOne)
+{
+    const int handle = m_bank.OpenTable(u"select top 1 * from swzj where zj='1'"_s);
+    ASSERT_GT(handle, 0);
+    EXPECT_EQ(readIds(m_bank, handle).size(), 1);
+}
+
+TEST_P(QuestionBankTest, EmptyChapterIsAnEmptyRecordSet)
+{
+    const int handle = m_bank.OpenTable(u"select  * from swzj where zj='9'"_s);
+    ASSERT_GT(handle, 0);
+    EXPECT_TRUE(m_bank.IsEOF(handle));
+    EXPECT_TRUE(readIds(m_bank, handle).isEmpty());
+    EXPECT_EQ(m_bank.ReadColByName(handle, u"ID"_s), QVariant(QString()));
+}
+
+TEST_P(QuestionBankTest, NullReadsAsTheEmptyValueOfItsType)
+{
+    ASSERT_TRUE(
+        m_bank.ExecuteSql(u"create table extra (ID INTEGER PRIMARY KEY, n INTEGER, r REAL, t TEXT)"_s));
+    ASSERT_TRUE(m_bank.ExecuteSql(u"insert into extra (ID) values (1)"_s));
+    const int handle = m_bank.OpenTable(u"select * from extra"_s);
+    ASSERT_GT(handle, 0);
+    const QVariant n = m_bank.ReadColByName(handle, u"n"_s);
+    EXPECT_FALSE(n.isNull());
+    EXPECT_TRUE(isInteger(n)) << n.typeName();
+    EXPECT_EQ(n.toLongLong(), 0);
+    const QVariant r = m_bank.ReadColByName(handle, u"r"_s);
+    EXPECT_EQ(r.typeId(), QMetaType::Double);
+    EXPECT_EQ(r.toDouble(), 0.0);
+    const QVariant t = m_bank.ReadColByName(handle, u"t"_s);
+    EXPECT_EQ(t.typeId(), QMetaType::QString);
+    EXPECT_TRUE(t.toString().isEmpty());
+}
+
+TEST_P(QuestionBankTest, UpdateOfNoRowStillCountsAsExecuted)
+{
+    EXPECT_TRUE(m_bank.ExecuteSql(u"update swzj set  XXDA='A' where ID=999"_s));
+}
+
+TEST_P(QuestionBankTest, RefusedStatementsFail)
+{
+    for (const QString& sql : {QString(), u"   "_s, u"select  * from sw21"_s, u"select * from"_s,
+                               u"select * from swzj; select * from jczj"_s}) {
+        EXPECT_EQ(m_bank.OpenTable(sql), 0) << sql.toStdString();
+    }
+    EXPECT_EQ(m_bank.OpenTable(u"update swzj set  XXDA='C' where ID=4"_s), 0) << "no rows to open";
+    for (const QString& sql :
+         {QString(), u" "_s, u"update sw21 set  XXDA='A' where ID=1"_s,
+          u"update swzj set  nosuch='A' where ID=1"_s,
+          u"update swzj set XXDA='A' where ID=1; update swzj set XXDA='B' where ID=2"_s}) {
+        EXPECT_FALSE(m_bank.ExecuteSql(sql)) << sql.toStdString();
+    }
+    EXPECT_EQ(m_dir.bankValue(u"select XXDA from swzj where ID=1"_s).toString(), u"B"_s);
+}
+
+TEST_P(QuestionBankTest, HandlesArePositiveDistinctAndNeverReused)
+{
+    const int first = m_bank.OpenTable(u"select  * from swzj where zj='1'"_s);
+    const int second = m_bank.OpenTable(u"select  * from swzj where zj='2'"_s);
+    ASSERT_GT(first, 0);
+    ASSERT_GT(second, 0);
+    EXPECT_NE(first, second);
+    m_bank.MoveNext(first);
+    EXPECT_EQ(readIds(m_bank, second), QSet<qlonglong>{4}) << "record sets walk independently";
+
+    m_bank.CloseTable(first);
+    EXPECT_TRUE(m_bank.IsEOF(first));
+    EXPECT_EQ(m_bank.ReadColByName(first, u"ID"_s), QVariant(QString()));
+    const int third = m_bank.OpenTable(u"select  * from swzj where zj='2'"_s);
+    EXPECT_NE(third, first);
+    EXPECT_NE(third, second);
+    m_bank.CloseTable(first);
+    EXPECT_FALSE(m_bank.IsEOF(third)) << "closing a stale handle again leaves the others";
+    for (const int handle : {0, -1, 12345}) {
+        m_bank.MoveFirst(handle);
+        m_bank.MoveNext(handle);
+        m_bank.CloseTable(handle);
+        EXPECT_TRUE(m_bank.IsEOF(handle));
+        EXPECT_EQ(m_bank.ReadColByName(handle, u"ID"_s), QVariant(QString()));
+    }
+}
+
+TEST_P(QuestionBankTest, CloseDatabaseClosesRecordSetsAndRefusesStatements)
+{
+    const int handle = m_bank.OpenTable(u"select  * from swzj where zj='1'"_s);
+    ASSERT_GT(handle, 0);
+    m_bank.CloseDatabase();
+    EXPECT_FALSE(m_bank.isOpen());
+    EXPECT_TRUE(m_bank.IsEOF(handle));
+    EXPECT_EQ(m_bank.OpenTable(u"select  * from swzj"_s), 0);
+    EXPECT_FALSE(m_bank.ExecuteSql(u"update swzj set  XXDA='A' where ID=1"_s));
+    m_bank.CloseDatabase();
+    EXPECT_TRUE(open(m_bank)) << "a closed component opens again";
+}
+
+TEST_P(QuestionBankTest, ReadOnlyConnectionRefusesUpdates)
+{
+    QuestionBank reader;
+    ASSERT_TRUE(open(reader, true));
+    EXPECT_GT(reader.OpenTable(u"select  * from swzj"_s), 0);
+    EXPECT_FALSE(reader.ExecuteSql(u"update swzj set  XXDA='D' where ID=1"_s));
+    EXPECT_EQ(m_dir.bankValue(u"select XXDA from swzj where ID=1"_s).toString(), u"B"_s);
+}
+
+TEST_P(QuestionBankTest, EachComponentHasItsOwnConnectionAndRemovesIt)
+{
+    const QStringList before = QSqlDatabase::connectionNames();
+    {
+        QuestionBank other;
+        ASSERT_TRUE(open(other));
+        EXPECT_EQ(QSqlDatabase::connectionNames().size(), before.size() + 1);
+        ASSERT_TRUE(other.ExecuteSql(u"update swzj set  shucang='YES' where ID=4"_s));
+        const int handle = m_bank.OpenTable(u"select * from swzj where  shucang='yes'"_s);
+        EXPECT_EQ(readIds(m_bank, handle), (QSet<qlonglong>{1, 4})) << "both connections see the same bank";
+        ASSERT_TRUE(open(other)) << "reopening replaces the connection";
+        EXPECT_EQ(QSqlDatabase::connectionNames().size(), before.size() + 1);
+    }
+    EXPECT_EQ(QSqlDatabase::connectionNames(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, QuestionBankTest, ::testing::Values(BankBackend::File, BankBackend::Odbc),
+                         [](const auto& info) { return info.param == BankBackend::File ? "File" : "Odbc"; });
+
+// What only the file road does: sniffing, and keeping the connection when an open fails.
+class QuestionBankFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid()) << m_dir.error().toStdString();
+        ASSERT_TRUE(m_dir.insertQuestions(u"swzj"_s, {TempProgramDir::question(5, u"1"_s)}));
+        ASSERT_TRUE(m_bank.OpenDatabase(m_dir.bankPath()));
+        m_handle = m_bank.OpenTable(u"select  * from swzj where zj='1'"_s);
+        ASSERT_GT(m_handle, 0);
+    }
+
+    QString writeFile(const QString& name, const QByteArray& content)
+    {
+        QFile file(m_dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return file.fileName();
+    }
+
+    void expectConnectionKept()
+    {
+        EXPECT_TRUE(m_bank.isOpen());
+        EXPECT_FALSE(m_bank.IsEOF(m_handle)) << "the open record set survives";
+        EXPECT_TRUE(m_bank.ExecuteSql(u"update swzj set  XXDA='A' where ID=5"_s));
+        EXPECT_EQ(m_dir.bankValue(u"select XXDA from swzj where ID=5"_s).toString(), u"A"_s);
+    }
+
+    TempProgramDir m_dir;
+    QuestionBank m_bank;
+    int m_handle = 0;
+};
+
+TEST_F(QuestionBankFileTest, MissingFileFailsAndKeepsTheConnection)
+{
+    EXPECT_FALSE(m_bank.OpenDatabase(m_dir.filePath(u"absent.dll"_s)));
+    EXPECT_FALSE(QFile::exists(m_dir.filePath(u"absent.dll"_s))) << "no bank is created by opening";
+    EXPECT_FALSE(m_bank.OpenDatabase(m_dir.path())) << "a directory is no bank";
+    EXPECT_FALSE(m_bank.OpenDatabase(QString()));
+    expectConnectionKept();
+}
+
+TEST_F(QuestionBankFileTest, FileThatIsNoBankFailsAndKeepsTheConnection)
+{
+    EXPECT_FALSE(m_bank.OpenDatabase(writeFile(u"notes.dll"_s, "plain text, neither Jet nor SQLite\n")));
+    EXPECT_FALSE(m_bank.OpenDatabase(writeFile(u"empty.dll"_s, QByteArray())));
+    QByteArray brokenSqlite("SQLite format 3\0", 16);
+    brokenSqlite.append(QByteArray(4080, '\x5a'));
+    EXPECT_FALSE(m_bank.OpenDatabase(writeFile(u"broken.dll"_s, brokenSqlite)));
+    // not SQLite, so the Access driver is asked, which refuses a fake Jet file or is missing
+    EXPECT_FALSE(
+        m_bank.OpenDatabase(writeFile(u"jet.mdb"_s, QByteArray("\x00\x01\x00\x00Standard Jet DB\0", 20))));
+    expectConnectionKept();
+}
+
+TEST_F(QuestionBankFileTest, OpeningAnotherBankReplacesTheConnection)
+{
+    TempProgramDir second;
+    ASSERT_TRUE(second.isValid());
+    ASSERT_TRUE(second.insertQuestions(u"swzj"_s, {TempProgramDir::question(9, u"1"_s)}));
+    ASSERT_TRUE(m_bank.OpenDatabase(second.bankPath()));
+    EXPECT_TRUE(m_bank.IsEOF(m_handle)) << "record sets of the old connection are closed";
+    const int handle = m_bank.OpenTable(u"select  * from swzj where zj='1'"_s);
+    EXPECT_EQ(readIds(m_bank, handle), QSet<qlonglong>{9});
+}
+
+TEST_F(QuestionBankFileTest, BooleanColumnsReadAsBooleans)
+{
+    ASSERT_TRUE(m_bank.ExecuteSql(u"create table flags (ID INTEGER PRIMARY KEY, b BOOLEAN)"_s));
+    ASSERT_TRUE(m_bank.ExecuteSql(u"insert into flags values (1, 1), (2, NULL)"_s));
+    const int handle = m_bank.OpenTable(u"select * from flags"_s);
+    EXPECT_EQ(m_bank.ReadColByName(handle, u"b"_s), QVariant(true));
+    m_bank.MoveNext(handle);
+    EXPECT_EQ(m_bank.ReadColByName(handle, u"b"_s), QVariant(false));
+}
+
+} // namespace
