@@ -9,9 +9,12 @@
 #include "PageControl.h"
 #include "PictureButton.h"
 #include "ProgramState.h"
+#include "RecordDatabase.h"
+#include "SettingsWindow.h"
 #include "Window.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace mirevo {
 
@@ -39,7 +42,8 @@ const QStringList lawButtons = {u"超级按钮_经济法基础"_s, u"超级按�
 } // namespace
 
 MainWindow::MainWindow(ProgramState& state, Services services, QString programDirectory)
-    : m_state(state), m_services(services), m_programDirectory(std::move(programDirectory))
+    : m_state(state), m_services(services), m_programDirectory(std::move(programDirectory)),
+      m_settings(RecordDatabase::processTables())
 {
     m_window = new Window(mainWindowDescription());
     connect(m_window, &Window::created, this, &MainWindow::startUp);
@@ -90,6 +94,8 @@ void MainWindow::bindHandlers()
     for (const QString& name : lawButtons)
         w.bind(name, ControlEvent::Clicked, [this] { refreshSubject(2); });
 
+    w.bind(u"超级按钮_系统设置"_s, ControlEvent::Clicked,
+           [this] { SettingsWindow::open(m_settings, m_services); });
     w.bind(u"超级按钮_章节练习"_s, ControlEvent::Clicked, [this] { enterChapterPractice(); });
     w.bind(u"超级按钮_模拟考场"_s, ControlEvent::Clicked, [this] { enterExamination(); });
 }
@@ -108,7 +114,22 @@ void MainWindow::startUp()
                                    QDir::toNativeSeparators(programFile(u"mini.dll"_s)));
         return;
     }
+    if (!openSettings())
+        return;
     refreshSubject(1);
+}
+
+bool MainWindow::openSettings()
+{
+    const QString path = programFile(u"配置文件.ini"_s);
+    // A missing settings file is made anew with the defaults; one that exists but does not
+    // open is never overwritten.
+    if (!QFileInfo::exists(path))
+        createDefaultSettingsFile(path);
+    if (m_settings.open(path) == NoError)
+        return true;
+    m_services.messageBox.show(u"无法打开配置文件："_s + QDir::toNativeSeparators(path));
+    return false;
 }
 
 void MainWindow::refreshSubject(int subject)
@@ -156,6 +177,7 @@ void MainWindow::exitProgram()
 
 void MainWindow::closeData()
 {
+    m_settings.close();
     if (!m_state.questionBank)
         return;
     m_state.questionBank->CloseTable(m_state.currentRecordSet);

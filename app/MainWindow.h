@@ -2,6 +2,7 @@
 
 #include "QuestionBank.h"
 #include "Services.h"
+#include "Settings.h"
 #include "Window.h"
 
 #include <QObject>
@@ -33,6 +34,7 @@ signals:
 private:
     void bindHandlers();
     void startUp();
+    bool openSettings();
     void showPage(int page);
     void showGuidePage();
     void enterChapterPractice();
@@ -45,6 +47,7 @@ private:
     Services m_services;
     QString m_programDirectory;
     QuestionBank m_questionBank; // the window's database component 外部数据库1
+    Settings m_settings;
     QPointer<Window> m_window;
 };
 

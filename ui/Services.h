@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -63,6 +64,15 @@ public:
     virtual void open(const QString& address) = 0;
 };
 
+// One blocking HTTP GET; the body of the response, empty on any failure (no network, unknown
+// host, error status, time-out).
+class HttpService
+{
+public:
+    virtual ~HttpService() = default;
+    virtual QByteArray get(const QString& address) = 0;
+};
+
 // The millisecond tick counter: a monotonic clock.
 class Clock
 {
@@ -77,6 +87,7 @@ struct Services
     MessageBoxService& messageBox;
     ProcessService& process;
     AddressService& address;
+    HttpService& http;
     Clock& clock;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CurlHttpService.h"
 #include "Services.h"
 
 #include <QElapsedTimer>
@@ -41,12 +42,13 @@ private:
 class SystemServices
 {
 public:
-    Services services() { return {m_messageBox, m_process, m_address, m_clock}; }
+    Services services() { return {m_messageBox, m_process, m_address, m_http, m_clock}; }
 
 private:
     QtMessageBoxService m_messageBox;
     SystemProcessService m_process;
     DesktopAddressService m_address;
+    CurlHttpService m_http;
     MonotonicClock m_clock;
 };
 

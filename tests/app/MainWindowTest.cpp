@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStringEncoder>
@@ -184,6 +185,32 @@ TEST_F(MainWindowTest, MissingBankSaysSoOnceAndLeavesTheDesignedState)
 
     click(u"超级按钮_模拟"_s);
     EXPECT_EQ(currentPage(), 4) << "navigation still works";
+}
+
+TEST_F(MainWindowTest, MissingSettingsFileIsMadeWithTheDefaults)
+{
+    start();
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(u"配置文件.ini"_s)));
+    EXPECT_TRUE(fakes.messageBox.shown.isEmpty());
+    EXPECT_EQ(state.currentSubject, 1);
+}
+
+TEST_F(MainWindowTest, DamagedSettingsFileIsReportedAndNeverOverwritten)
+{
+    const QString path = dir.filePath(u"配置文件.ini"_s);
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("not a settings table");
+    }
+    start();
+    ASSERT_EQ(fakes.messageBox.texts(),
+              QStringList{u"无法打开配置文件："_s + QDir::toNativeSeparators(path)});
+    EXPECT_EQ(state.currentSubject, 0) << "start-up stops at the settings";
+    EXPECT_EQ(get<Label>(u"标签_当前科目"_s)->caption(), u"当前科目:"_s);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("not a settings table"));
 }
 
 TEST_F(MainWindowTest, ExitButtonAndEscBothCloseTheBankAndEndTheProgram)

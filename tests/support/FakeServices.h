@@ -52,6 +52,19 @@ public:
     QStringList opened;
 };
 
+// Answers every request with `body` and records the addresses asked for.
+class FakeHttp final : public HttpService
+{
+public:
+    QByteArray get(const QString& address) override
+    {
+        requested.append(address);
+        return body;
+    }
+    QStringList requested;
+    QByteArray body;
+};
+
 class FakeClock final : public Clock
 {
 public:
@@ -65,9 +78,10 @@ struct FakeServices
     FakeMessageBox messageBox;
     FakeProcess process;
     FakeAddress address;
+    FakeHttp http;
     FakeClock clock;
 
-    Services services() { return {messageBox, process, address, clock}; }
+    Services services() { return {messageBox, process, address, http, clock}; }
 };
 
 } // namespace mirevo::test
