@@ -1,0 +1,10 @@
+#include "FuzzInput.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    mirevo::exerciseTable(QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    return 0;
+}
