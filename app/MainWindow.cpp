@@ -2,7 +2,10 @@
 
 #include "BalloonTip.h"
 #include "BankAccess.h"
+#include "BuildConfig.h"
+#include "ClearingWindow.h"
 #include "Grid.h"
+#include "GuidePage.h"
 #include "HtmlViewer.h"
 #include "Label.h"
 #include "MainWindowDescription.h"
@@ -11,6 +14,7 @@
 #include "ProgramState.h"
 #include "RecordDatabase.h"
 #include "SettingsWindow.h"
+#include "UpdateCheck.h"
 #include "Window.h"
 
 #include <QDir>
@@ -96,6 +100,10 @@ void MainWindow::bindHandlers()
 
     w.bind(u"超级按钮_系统设置"_s, ControlEvent::Clicked,
            [this] { SettingsWindow::open(m_settings, m_services); });
+    w.bind(u"超级按钮_清除记录"_s, ControlEvent::Clicked,
+           [this] { openClearingWindow(m_state, m_services); });
+    w.bind(u"图片框4"_s, ControlEvent::LeftButtonReleased,
+           [this] { m_services.address.open(contactAddress()); });
     w.bind(u"超级按钮_章节练习"_s, ControlEvent::Clicked, [this] { enterChapterPractice(); });
     w.bind(u"超级按钮_模拟考场"_s, ControlEvent::Clicked, [this] { enterExamination(); });
 }
@@ -103,6 +111,7 @@ void MainWindow::bindHandlers()
 void MainWindow::startUp()
 {
     Window& w = *m_window;
+    writeGuidePageIfMissing(m_programDirectory);
     auto* tips = w.control<BalloonTip>(u"气球提示框1"_s);
     tips->attachTip(w.control<QWidget>(u"图片框4"_s), u"点击这里联系我吧！！"_s, -1);
     tips->attachTip(w.control<QWidget>(u"图片框_微信二维码"_s), u"扫描二维码，加我微信好友！"_s, -1);
@@ -117,6 +126,9 @@ void MainWindow::startUp()
     if (!openSettings())
         return;
     refreshSubject(1);
+    if (m_settings.readBool(UpdateNotice))
+        runUpdateCheck(m_services.http, m_services.messageBox,
+                       w.control<TransparentLabel>(u"透明标签_版本号"_s)->caption());
 }
 
 bool MainWindow::openSettings()

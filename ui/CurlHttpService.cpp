@@ -18,7 +18,7 @@ size_t appendBody(char* data, size_t size, size_t count, void* target)
 
 } // namespace
 
-CurlHttpService::CurlHttpService()
+CurlHttpService::CurlHttpService(std::chrono::milliseconds timeout) : m_timeout(timeout)
 {
     curl_global_init(CURL_GLOBAL_DEFAULT);
 }
@@ -40,11 +40,15 @@ QByteArray CurlHttpService::get(const QString& address)
     curl_easy_setopt(curl, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_0);
     curl_easy_setopt(curl, CURLOPT_USERAGENT, "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)");
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, timeoutSeconds);
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT, timeoutSeconds);
+    const long timeoutMs = long(m_timeout.count());
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, timeoutMs);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, timeoutMs);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, maximumRedirects);
+    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, appendBody);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &body);
     const CURLcode result = curl_easy_perform(curl);

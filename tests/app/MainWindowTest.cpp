@@ -7,6 +7,8 @@
 #include "PageControl.h"
 #include "PictureButton.h"
 #include "ProgramState.h"
+#include "RecordDatabase.h"
+#include "Settings.h"
 #include "TempProgramDir.h"
 #include "Window.h"
 #include "WindowTestSupport.h"
@@ -211,6 +213,54 @@ TEST_F(MainWindowTest, DamagedSettingsFileIsReportedAndNeverOverwritten)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("not a settings table"));
+}
+
+TEST_F(MainWindowTest, UpdateCheckRunsOnlyWhenTheSettingAllowsIt)
+{
+    fakes.http.body = QByteArray("<p>1234567=3.1=7654321</p>");
+    start();
+    EXPECT_TRUE(fakes.http.requested.isEmpty()) << "the default setting makes no request";
+    mainWindow.reset();
+    test::settle();
+
+    Settings settings(RecordDatabase::processTables());
+    ASSERT_EQ(settings.open(dir.filePath(u"配置文件.ini"_s)), 0);
+    settings.writeBool(UpdateNotice, true);
+    settings.close();
+    start();
+    EXPECT_EQ(fakes.http.requested.size(), 1);
+    EXPECT_EQ(fakes.messageBox.texts(), QStringList{u"当前版本已过旧，,请及时更新!"_s});
+}
+
+TEST_F(MainWindowTest, StartUpWritesTheGuidePageOnceAndTheGuideButtonShowsIt)
+{
+    start();
+    const QString guide = dir.filePath(u"BaoDian.html"_s);
+    ASSERT_TRUE(QFileInfo::exists(guide));
+    // The owner, group and other bits: the "user" bit says what this (root) process may do.
+    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    EXPECT_FALSE(QFileInfo(guide).permissions() & writeBits) << "the guide page is made read-only";
+    click(u"超级按钮_备考宝典"_s);
+    EXPECT_TRUE(get<HtmlViewer>(u"超文本浏览框1"_s)->toPlainText().contains(u"考试简介"_s));
+}
+
+TEST_F(MainWindowTest, ContactPictureOpensTheContactLinkAndClearingButtonOpensItsWindow)
+{
+    start();
+    QTest::mouseClick(get<QWidget>(u"图片框4"_s), Qt::LeftButton);
+    EXPECT_EQ(fakes.address.opened.size(), 1);
+
+    click(u"超级按钮_清除记录"_s);
+    const auto windows = QApplication::topLevelWidgets();
+    const bool clearingShown = std::any_of(windows.begin(), windows.end(), [](QWidget* w) {
+        return w->isVisible() && w->windowTitle() == u"清除记录"_s;
+    });
+    EXPECT_TRUE(clearingShown);
+    EXPECT_TRUE(window->isVisible()) << "the main window stays visible";
+    for (QWidget* w : windows) {
+        if (auto* other = qobject_cast<Window*>(w); other && other != window)
+            other->closeWindow();
+    }
 }
 
 TEST_F(MainWindowTest, ExitButtonAndEscBothCloseTheBankAndEndTheProgram)
