@@ -1,29 +1,16 @@
-// mirevo-bank: makes and looks after question bank files.
-#include "BankSchema.h"
+// mirevo-bank: builds, checks, imports into and exports from question bank files.
+#include "BankCommand.h"
 
 #include <QCoreApplication>
-#include <QTextStream>
-
-namespace {
-
-int usage()
-{
-    QTextStream(stderr) << "usage: mirevo-bank create OUT\n";
-    return 2;
-}
-
-} // namespace
+#include <QFile>
 
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (arguments.size() != 2 || arguments[0] != QLatin1String("create"))
-        return usage();
-    QString error;
-    if (!mirevo::createEmptyBank(arguments[1], &error)) {
-        QTextStream(stderr) << "mirevo-bank: " << error << '\n';
+    QFile out;
+    QFile err;
+    if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        !err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered))
         return 1;
-    }
-    return 0;
+    return mirevo::runBankCommand(QCoreApplication::arguments().mid(1), out, err);
 }
