@@ -33,7 +33,6 @@ enum MainPage : int
     HomePage = 0,
     GuidePage = 1,
     ChapterPage = 2,
-    FavouritesPage = 3,
     ExamPage = 4
 };
 
@@ -54,6 +53,7 @@ MainWindow::MainWindow(ProgramState& state, Services services, QString programDi
     connect(m_window, &Window::aboutToBeDestroyed, this, &MainWindow::closeData);
     connect(m_window, &QObject::destroyed, this, &MainWindow::closed);
     bindHandlers();
+    m_chapterPages = std::make_unique<ChapterPages>(*m_window, m_state, m_services, m_settings);
 }
 
 MainWindow::~MainWindow()
@@ -87,7 +87,7 @@ void MainWindow::bindHandlers()
         showPage(ChapterPage);
         m_state.currentChapter = 1;
     });
-    w.bind(u"超级按钮_收藏"_s, ControlEvent::Clicked, [this] { showPage(FavouritesPage); });
+    w.bind(u"超级按钮_收藏"_s, ControlEvent::Clicked, [this] { m_chapterPages->showFavouritesPage(); });
     w.bind(u"超级按钮_模拟"_s, ControlEvent::Clicked, [this] {
         showPage(ExamPage);
         m_state.currentPaper = 1;
@@ -104,7 +104,6 @@ void MainWindow::bindHandlers()
            [this] { openClearingWindow(m_state, m_services); });
     w.bind(u"图片框4"_s, ControlEvent::LeftButtonReleased,
            [this] { m_services.address.open(contactAddress()); });
-    w.bind(u"超级按钮_章节练习"_s, ControlEvent::Clicked, [this] { enterChapterPractice(); });
     w.bind(u"超级按钮_模拟考场"_s, ControlEvent::Clicked, [this] { enterExamination(); });
 }
 
@@ -129,6 +128,7 @@ void MainWindow::startUp()
     if (m_settings.readBool(UpdateNotice))
         runUpdateCheck(m_services.http, m_services.messageBox,
                        w.control<TransparentLabel>(u"透明标签_版本号"_s)->caption());
+    fillGrids();
 }
 
 bool MainWindow::openSettings()
@@ -154,6 +154,12 @@ void MainWindow::refreshSubject(int subject)
         w.control<PictureButton>(name)->setEnabled(subject == 1);
     w.control<Label>(u"标签_当前科目"_s)
         ->setCaption(subject == 1 ? u"当前科目:初级会计实务"_s : u"当前科目:经济法基础"_s);
+    fillGrids();
+}
+
+void MainWindow::fillGrids()
+{
+    m_chapterPages->fillChapterGrid();
 }
 
 void MainWindow::showPage(int page)
@@ -164,15 +170,6 @@ void MainWindow::showPage(int page)
 void MainWindow::showGuidePage()
 {
     m_window->control<HtmlViewer>(u"超文本浏览框1"_s)->navigate(programFile(u"BaoDian.html"_s));
-}
-
-void MainWindow::enterChapterPractice()
-{
-    if (m_window->control<Grid>(u"高级表格1"_s)->cursorRow() < 0) {
-        m_services.messageBox.show(u"请选择"_s);
-        return;
-    }
-    m_state.favouritesMode = false;
 }
 
 void MainWindow::enterExamination()

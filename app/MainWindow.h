@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChapterPages.h"
 #include "QuestionBank.h"
 #include "Services.h"
 #include "Settings.h"
@@ -8,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <memory>
 
 namespace mirevo {
 
@@ -37,7 +39,7 @@ private:
     bool openSettings();
     void showPage(int page);
     void showGuidePage();
-    void enterChapterPractice();
+    void fillGrids();
     void enterExamination();
     void exitProgram();
     void closeData();
@@ -49,6 +51,7 @@ private:
     QuestionBank m_questionBank; // the window's database component 外部数据库1
     Settings m_settings;
     QPointer<Window> m_window;
+    std::unique_ptr<ChapterPages> m_chapterPages;
 };
 
 } // namespace mirevo

@@ -199,6 +199,152 @@ QImage icon()
     return image;
 }
 
+// The exam screens imitate the official computer-based examination: blue bars, white panels.
+QImage examLoginBackground()
+{
+    QImage image = canvas({9, 204}, Qt::white);
+    QPainter p(&image);
+    QLinearGradient gradient(0, 0, 0, 204);
+    gradient.setColorAt(0, deepBlue);
+    gradient.setColorAt(0.3, blue);
+    gradient.setColorAt(0.75, paleBlue);
+    gradient.setColorAt(1, Qt::white);
+    p.fillRect(image.rect(), gradient);
+    return image;
+}
+
+QImage examLoginPanel()
+{
+    QImage image = canvas({525, 291}, Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient header(0, 0, 0, 44);
+    header.setColorAt(0, blue.lighter(110));
+    header.setColorAt(1, deepBlue);
+    p.fillRect(QRect(0, 0, 525, 44), header);
+    p.setPen(Qt::white);
+    p.setFont(face(18, true));
+    p.drawText(QRect(20, 0, 485, 44), Qt::AlignVCenter | Qt::AlignLeft, u"考生登录"_s);
+    p.setFont(face(12));
+    p.drawText(QRect(20, 0, 485, 44), Qt::AlignVCenter | Qt::AlignRight, u"全国会计专业技术资格无纸化考试"_s);
+    // A candidate silhouette beside the fields.
+    p.setPen(Qt::NoPen);
+    p.setBrush(paleBlue);
+    p.drawRoundedRect(QRectF(40, 70, 110, 130), 6, 6);
+    p.setBrush(blue.lighter(140));
+    p.drawEllipse(QRectF(72, 88, 46, 46));
+    p.drawChord(QRectF(56, 140, 78, 80), 0, 180 * 16);
+    p.setPen(QColor(60, 60, 60));
+    p.setFont(face(14, true));
+    p.drawText(QRect(160, 93, 106, 24), Qt::AlignVCenter | Qt::AlignRight, u"准考证号："_s);
+    p.drawText(QRect(160, 127, 106, 24), Qt::AlignVCenter | Qt::AlignRight, u"身份证号："_s);
+    p.setPen(QColor(120, 120, 120));
+    p.setFont(face(12));
+    p.drawText(QRect(160, 160, 340, 24), Qt::AlignVCenter | Qt::AlignLeft,
+               u"请核对以上信息，确认无误后点击“登录”进入考试。"_s);
+    p.fillRect(QRect(0, 248, 525, 1), paleBlue.darker(110));
+    p.drawText(QRect(0, 252, 525, 36), Qt::AlignCenter, u"考试期间请遵守考场纪律，独立作答"_s);
+    return image;
+}
+
+QImage examButtonFace(QSize size, const QColor& top, const QColor& bottom, const QString& caption)
+{
+    QImage image = canvas(size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), 4, 4);
+    QLinearGradient gradient(0, 0, 0, size.height());
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    p.fillPath(outline, gradient);
+    p.setPen(bottom.darker(125));
+    p.drawPath(outline);
+    if (!caption.isEmpty()) {
+        p.setPen(Qt::white);
+        p.setFont(face(14, true));
+        p.drawText(image.rect(), Qt::AlignCenter, caption);
+    }
+    return image;
+}
+
+QImage examBanner()
+{
+    QImage image = canvas({1926, 120}, blue);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient gradient(0, 0, 0, 120);
+    gradient.setColorAt(0, blue.lighter(108));
+    gradient.setColorAt(1, deepBlue);
+    p.fillRect(image.rect(), gradient);
+    p.setPen(QPen(QColor(255, 255, 255, 28), 18));
+    for (int x = -120; x < 1926; x += 90)
+        p.drawLine(x, 120, x + 120, 0);
+    p.fillRect(QRect(0, 117, 1926, 3), QColor(255, 255, 255, 90));
+    p.setPen(QPen(Qt::white, 3));
+    p.setBrush(QColor(255, 255, 255, 40));
+    p.drawEllipse(QRectF(28, 26, 68, 68));
+    p.setFont(face(30, true));
+    p.drawText(QRectF(28, 26, 68, 68), Qt::AlignCenter, u"会"_s);
+    p.setFont(face(13, true));
+    p.drawText(QRect(108, 40, 200, 40), Qt::AlignVCenter | Qt::AlignLeft, u"全真模拟考场"_s);
+    return image;
+}
+
+QImage examCountdownPanel()
+{
+    QImage image = canvas({248, 47});
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath panel;
+    panel.addRoundedRect(QRectF(0.5, 0.5, 190, 46), 6, 6);
+    p.fillPath(panel, Qt::white);
+    p.setPen(QPen(deepBlue, 1));
+    p.drawPath(panel);
+    p.setPen(QPen(deepBlue, 2));
+    clock(p, QRectF(8, 11, 24, 24));
+    p.setFont(face(13, true));
+    p.drawText(QRect(36, 0, 72, 47), Qt::AlignVCenter | Qt::AlignLeft, u"剩余时间"_s);
+    p.fillRect(QRect(108, 10, 1, 27), paleBlue.darker(115));
+    return image;
+}
+
+QImage examSectionCaption()
+{
+    QImage image = canvas({159, 27}, blue);
+    QPainter p(&image);
+    QLinearGradient gradient(0, 0, 159, 0);
+    gradient.setColorAt(0, deepBlue);
+    gradient.setColorAt(1, blue.lighter(115));
+    p.fillRect(image.rect(), gradient);
+    p.fillRect(QRect(0, 26, 159, 1), QColor(255, 255, 255, 120));
+    return image;
+}
+
+QImage examMark(QSize size, bool right)
+{
+    QImage image = canvas(size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal w = size.width();
+    const qreal h = size.height();
+    QPainterPath path;
+    if (right) {
+        p.setPen(QPen(QColor(40, 170, 70), w / 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        path.moveTo(w * 0.14, h * 0.55);
+        path.lineTo(w * 0.42, h * 0.82);
+        path.lineTo(w * 0.88, h * 0.16);
+    } else {
+        p.setPen(QPen(QColor(220, 40, 40), w / 7, Qt::SolidLine, Qt::RoundCap));
+        path.moveTo(w * 0.18, h * 0.18);
+        path.lineTo(w * 0.82, h * 0.82);
+        path.moveTo(w * 0.82, h * 0.18);
+        path.lineTo(w * 0.18, h * 0.82);
+    }
+    p.drawPath(path);
+    return image;
+}
+
 } // namespace
 
 QList<Artwork> allArtwork()
@@ -249,6 +395,55 @@ QList<Artwork> allArtwork()
     artwork.append({u"contact-code.png"_s, contactCode});
     artwork.append({u"favourites-empty.png"_s, emptyFavourites});
     artwork.append({u"icon.png"_s, icon});
+    artwork.append({u"exam-login-background.png"_s, examLoginBackground});
+    artwork.append({u"exam-login-panel.png"_s, examLoginPanel});
+    artwork.append({u"exam-login.png"_s, [] {
+                        return examButtonFace({74, 26}, blue.lighter(110), deepBlue, u"登  录"_s);
+                    }});
+    artwork.append(
+        {u"exam-reset.png"_s, [] {
+             return examButtonFace({74, 26}, QColor(170, 184, 196), QColor(120, 136, 150), u"重  置"_s);
+         }});
+    artwork.append({u"exam-banner.jpg"_s, examBanner});
+    artwork.append({u"exam-countdown.png"_s, examCountdownPanel});
+    artwork.append({u"exam-hand-in.png"_s, [] {
+                        return examButtonFace({80, 24}, QColor(255, 150, 40), QColor(226, 96, 0), {});
+                    }});
+    artwork.append({u"exam-section.png"_s, examSectionCaption});
+    artwork.append({u"exam-tick.png"_s, [] {
+                        return examMark({146, 160}, true);
+                    }});
+    artwork.append({u"exam-cross.png"_s, [] {
+                        return examMark({72, 76}, false);
+                    }});
+    artwork.append({u"practice-banner.jpg"_s, [] {
+                        // Only the top 56 rows show; the middle stays clear for the question type.
+                        QImage image = canvas({1926, 80}, blue);
+                        QPainter p(&image);
+                        QLinearGradient gradient(0, 0, 0, 56);
+                        gradient.setColorAt(0, blue.lighter(112));
+                        gradient.setColorAt(1, blue);
+                        p.fillRect(QRect(0, 0, 1926, 56), gradient);
+                        p.fillRect(QRect(0, 54, 1926, 2), deepBlue);
+                        p.setPen(Qt::white);
+                        p.setFont(face(20, true));
+                        p.drawText(QRect(24, 0, 400, 54), Qt::AlignLeft | Qt::AlignVCenter,
+                                   u"Mirevo · 章节练习"_s);
+                        return image;
+                    }});
+    artwork.append({u"practice-panel.jpg"_s, [] {
+                        QImage image = canvas({176, 766}, paleBlue);
+                        QPainter p(&image);
+                        QLinearGradient gradient(0, 0, 0, 766);
+                        gradient.setColorAt(0, paleBlue);
+                        gradient.setColorAt(1, Qt::white);
+                        p.fillRect(image.rect(), gradient);
+                        p.fillRect(QRect(0, 0, 2, 766), blue);
+                        return image;
+                    }});
+    artwork.append({u"practice-card.jpg"_s, [] {
+                        return canvas({173, 381}, QColor(212, 237, 248));
+                    }});
     return artwork;
 }
 

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace mirevo {
+
+// One chapter as the chapter page lists it. Name and count are display texts only: the
+// count is never compared with the question bank.
+struct ChapterEntry
+{
+    QString name;
+    QString count;
+};
+
+// The chapters of a subject in order; chapter k (1-based) is the k-th entry. Empty for an
+// unknown subject.
+const QList<ChapterEntry>& chapterCatalogue(int subject);
+
+} // namespace mirevo

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace mirevo {
+
+class MessageBoxService;
+class PracticeCard;
+class Window;
+struct ProgramState;
+
+// Stores the user's practice answers as they are given: a press on an option marks the
+// question's card cell, the click that follows writes the answer into XXDA and, once it is
+// kept, colours a marked cell by whether it equals the standard answer shown.
+class PracticeRecording
+{
+public:
+    PracticeRecording(Window& window, PracticeCard& card, ProgramState& state, MessageBoxService& messageBox,
+                      const QList<qint64>& questionIds);
+
+    // Binds the left-button press and the click of the ten option controls.
+    void bindOptions();
+
+    void markPracticeCellAnswered();
+    void savePracticeSingle(const QString& letter);
+    void savePracticeTrueFalse(const QString& value);
+    void savePracticeMultiple();
+    void resavePracticeSingle();
+    void resavePracticeTrueFalse();
+
+private:
+    // The ID of the question on display; none while no question is shown.
+    std::optional<qint64> displayedQuestionId(int number) const;
+    void store(const QString& answer);
+    bool isChecked(const QString& name) const;
+
+    Window& m_window;
+    PracticeCard& m_card;
+    ProgramState& m_state;
+    MessageBoxService& m_messageBox;
+    const QList<qint64>& m_questionIds;
+};
+
+} // namespace mirevo
