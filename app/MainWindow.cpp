@@ -4,7 +4,6 @@
 #include "BankAccess.h"
 #include "BuildConfig.h"
 #include "ClearingWindow.h"
-#include "Grid.h"
 #include "GuidePage.h"
 #include "HtmlViewer.h"
 #include "Label.h"
@@ -54,6 +53,7 @@ MainWindow::MainWindow(ProgramState& state, Services services, QString programDi
     connect(m_window, &QObject::destroyed, this, &MainWindow::closed);
     bindHandlers();
     m_chapterPages = std::make_unique<ChapterPages>(*m_window, m_state, m_services, m_settings);
+    m_paperPage = std::make_unique<PaperPage>(*m_window, m_state, m_services, m_settings);
 }
 
 MainWindow::~MainWindow()
@@ -104,7 +104,6 @@ void MainWindow::bindHandlers()
            [this] { openClearingWindow(m_state, m_services); });
     w.bind(u"图片框4"_s, ControlEvent::LeftButtonReleased,
            [this] { m_services.address.open(contactAddress()); });
-    w.bind(u"超级按钮_模拟考场"_s, ControlEvent::Clicked, [this] { enterExamination(); });
 }
 
 void MainWindow::startUp()
@@ -160,6 +159,7 @@ void MainWindow::refreshSubject(int subject)
 void MainWindow::fillGrids()
 {
     m_chapterPages->fillChapterGrid();
+    m_paperPage->fillPaperCatalogue();
 }
 
 void MainWindow::showPage(int page)
@@ -170,12 +170,6 @@ void MainWindow::showPage(int page)
 void MainWindow::showGuidePage()
 {
     m_window->control<HtmlViewer>(u"超文本浏览框1"_s)->navigate(programFile(u"BaoDian.html"_s));
-}
-
-void MainWindow::enterExamination()
-{
-    if (m_window->control<Grid>(u"高级表格2"_s)->cursorRow() < 0)
-        m_services.messageBox.show(u"请选择"_s);
 }
 
 void MainWindow::exitProgram()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChapterPages.h"
+#include "PaperPage.h"
 #include "QuestionBank.h"
 #include "Services.h"
 #include "Settings.h"
@@ -40,7 +41,6 @@ private:
     void showPage(int page);
     void showGuidePage();
     void fillGrids();
-    void enterExamination();
     void exitProgram();
     void closeData();
     QString programFile(const QString& fileName) const;
@@ -52,6 +52,7 @@ private:
     Settings m_settings;
     QPointer<Window> m_window;
     std::unique_ptr<ChapterPages> m_chapterPages;
+    std::unique_ptr<PaperPage> m_paperPage;
 };
 
 } // namespace mirevo

@@ -11,8 +11,11 @@ void applyButtonColours(QWidget* box, const QColor& text, const QColor& back)
         palette.setColor(QPalette::WindowText, text);
         palette.setColor(QPalette::ButtonText, text);
     }
-    if (back.isValid())
+    // Check and radio boxes fill their background from the button role.
+    if (back.isValid()) {
         palette.setColor(QPalette::Window, back);
+        palette.setColor(QPalette::Button, back);
+    }
     box->setPalette(palette);
     box->setAutoFillBackground(back.isValid());
 }

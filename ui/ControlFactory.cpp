@@ -172,6 +172,16 @@ QObject* createControl(const ControlDescription& d, QWidget* parent)
     return widget;
 }
 
+QWidget* cloneWidget(const ControlDescription& description, const QWidget& source, QWidget* parent)
+{
+    // Made from the kind's design and then given the source's current state, without first
+    // applying the design's common properties that the copy replaces at once.
+    QWidget* clone = createWidget(description, parent);
+    if (clone)
+        copyControlState(source, *clone);
+    return clone;
+}
+
 void copyControlState(const QObject& source, QObject& clone)
 {
     setControlTag(&clone, controlTag(&source));

@@ -270,11 +270,9 @@ QWidget* Window::cloneControl(QWidget* source)
     if (!description || !source->parentWidget())
         return nullptr;
     QWidget* container = source->parentWidget();
-    auto* clone = qobject_cast<QWidget*>(createControl(*description, container));
+    QWidget* clone = cloneWidget(*description, *source, container);
     if (!clone)
         return nullptr;
-    clone->setObjectName(QString());
-    copyControlState(*source, *clone);
     m_controlDescriptions.insert(clone, description);
     connect(clone, &QObject::destroyed, this, [this, clone] { m_controlDescriptions.remove(clone); });
 
