@@ -116,6 +116,18 @@ QVariant textOrNull(const QString& text)
 
 } // namespace
 
+QString subjectName(int subject)
+{
+    switch (subject) {
+    case 1:
+        return u"初级会计实务"_s;
+    case 2:
+        return u"经济法基础"_s;
+    default:
+        return {};
+    }
+}
+
 QString chapterTable(int subject)
 {
     switch (subject) {

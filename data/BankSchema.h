@@ -10,6 +10,7 @@ namespace mirevo {
 inline constexpr int paperCount = 20;
 
 // Table names of a subject (1 = 初级会计实务, 2 = 经济法基础); empty for any other subject.
+QString subjectName(int subject);      // "初级会计实务", "经济法基础"
 QString chapterTable(int subject);     // "swzj", "jczj"
 QString paperTablePrefix(int subject); // "sw", "jc"
 QString paperTable(int subject, int paper);

@@ -18,18 +18,6 @@ namespace {
 
 const QString paperGridName = u"高级表格2"_s;
 
-QString subjectName(int subject)
-{
-    switch (subject) {
-    case 1:
-        return u"初级会计实务"_s;
-    case 2:
-        return u"经济法基础"_s;
-    default:
-        return {};
-    }
-}
-
 } // namespace
 
 PaperPage::PaperPage(Window& mainWindow, ProgramState& state, Services services, Settings& settings)

@@ -1,6 +1,7 @@
 #include "PracticeWindow.h"
 
 #include "BankAccess.h"
+#include "BankSchema.h"
 #include "Button.h"
 #include "ControlProperties.h"
 #include "EditBox.h"
@@ -41,18 +42,6 @@ const QString showAnswerCaption = u"显示答案"_s;
 const QString hideAnswerCaption = u"隐藏答案"_s;
 const QString markCaption = u"收藏本题"_s;
 const QString unmarkCaption = u"取消收藏"_s;
-
-QString subjectName(int subject)
-{
-    switch (subject) {
-    case 1:
-        return u"初级会计实务"_s;
-    case 2:
-        return u"经济法基础"_s;
-    default:
-        return {};
-    }
-}
 
 // Leading and trailing blanks, ASCII and full-width, go; any other white space stays.
 QString trimmedOption(const QString& text)

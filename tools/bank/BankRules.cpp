@@ -1,5 +1,7 @@
 #include "BankRules.h"
 
+#include "BankSchema.h"
+
 #include <utility>
 
 namespace mirevo {
@@ -82,18 +84,6 @@ int chapterCount(int subject)
         return 7;
     default:
         return 0;
-    }
-}
-
-QString subjectName(int subject)
-{
-    switch (subject) {
-    case 1:
-        return u"初级会计实务"_s;
-    case 2:
-        return u"经济法基础"_s;
-    default:
-        return {};
     }
 }
 

@@ -34,7 +34,6 @@ bool isChoiceType(QuestionType type);
 
 // The number of chapters in the subject's catalogue (10 and 7); 0 for any other subject.
 int chapterCount(int subject);
-QString subjectName(int subject);
 
 struct PaperSection
 {
