@@ -4,10 +4,10 @@
 set -eu
 
 PACKAGES="
-cmake ninja-build g++ clang clang-format
+cmake ninja-build g++ clang clang-format pkg-config
 qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-odbc
 unixodbc unixodbc-dev odbcinst libsqliteodbc
-libcurl4-openssl-dev
+libcurl4-openssl-dev libqrencode-dev
 libgtest-dev libgmock-dev googletest libbenchmark-dev
 fonts-noto-cjk
 xvfb xauth imagemagick xdotool

@@ -2,6 +2,7 @@
 
 #include "WindowDescription.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPixmapCache>
 
@@ -15,6 +16,25 @@ namespace mirevo {
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// On a high-density screen the double-density variant "name@2x.ext" is drawn where the
+// artwork has one, with its pixel ratio, so that it shows at the picture's own size.
+QPixmap loadPicture(const QString& name)
+{
+    QPixmap pixmap;
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (ratio > 1.0 && dot > 0 && pixmap.load(u":/pictures/"_s + name.left(dot) + u"@2x"_s + name.mid(dot))) {
+        pixmap.setDevicePixelRatio(2);
+        return pixmap;
+    }
+    pixmap.load(u":/pictures/"_s + name);
+    return pixmap;
+}
+
+} // namespace
+
 QPixmap picture(const QString& name)
 {
     static const bool initialised = (initialisePictureResources(), true);
@@ -24,7 +44,7 @@ QPixmap picture(const QString& name)
     QPixmap pixmap;
     const QString key = u"mirevo:"_s + name;
     if (!QPixmapCache::find(key, &pixmap)) {
-        pixmap.load(u":/pictures/"_s + name);
+        pixmap = loadPicture(name);
         QPixmapCache::insert(key, pixmap);
     }
     return pixmap;

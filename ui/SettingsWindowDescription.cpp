@@ -45,7 +45,9 @@ WindowDescription settingsWindowDescription()
     c.append({.name = group,
               .kind = ControlKind::GroupBox,
               .geometry = {5, 4, 488, 347},
-              .caption = u"软件设置"_s});
+              .caption = u"软件设置"_s,
+              // A caption no taller than the space above the first check box.
+              .font = FontSpec{u"宋体"_s, 12}});
     c.append(checkBox(u"选择框_软件有更新时提示我"_s, {8, 23, 144, 13}, u"软件有更新时提示我"_s));
     c.append(checkBox(u"选择框_章节练习自动保存做题记录"_s, {8, 55, 168, 13}, u"章节练习自动保存做题记录"_s));
     c.append(checkBox(u"选择框_章节练习时窗口最大化"_s, {8, 91, 152, 13}, u"章节练习时窗口最大化"_s));

@@ -1,5 +1,8 @@
 #include "Artwork.h"
 
+#include "ArtworkScale.h"
+#include "QrCode.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -17,11 +20,21 @@ const QColor paleBlue(225, 244, 252);
 
 // Opaque pictures are stored without an alpha channel: they decode straight into the
 // screen's format.
+// The canvas has the current paint scale as its pixel ratio: painters draw on it in picture pixels.
 QImage canvas(QSize size, const QColor& fill = Qt::transparent)
 {
-    QImage image(size, fill.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    const qreal scale = ArtworkScale::current();
+    QImage image(size * scale,
+                 fill.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(fill);
     return image;
+}
+
+// The whole picture in picture pixels.
+QRect area(const QImage& image)
+{
+    return QRect(QPoint(0, 0), image.deviceIndependentSize().toSize());
 }
 
 QFont face(int pixels, bool bold = false)
@@ -115,17 +128,49 @@ QImage badge(QSize size, const QString& glyph)
     return image;
 }
 
-QImage sidePanel(QSize size)
+// Soft light circles in the top right corner: the common motif of the blue panels.
+void lightCircles(QPainter& p, QSizeF size)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 22));
+    p.drawEllipse(QPointF(size.width() - 10, 8), size.height() * 0.42, size.height() * 0.42);
+    p.setBrush(QColor(255, 255, 255, 16));
+    p.drawEllipse(QPointF(size.width() - 40, size.height() * 0.28), size.height() * 0.2, size.height() * 0.2);
+}
+
+// A side panel of a page: the subject choice on top and, where the page leaves room, a card
+// that names what the page is for.
+QImage sidePanel(QSize size, const QString& title = {}, const QString& note = {},
+                 const std::function<void(QPainter&, QRectF)>& symbol = {})
 {
     QImage image = canvas(size, deepBlue);
     QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient gradient(0, 0, 0, size.height());
     gradient.setColorAt(0, blue.lighter(110));
     gradient.setColorAt(1, deepBlue);
-    p.fillRect(image.rect(), gradient);
+    p.fillRect(area(image), gradient);
+    lightCircles(p, QSizeF(size.width(), 160));
     p.setPen(Qt::white);
     p.setFont(face(16, true));
-    p.drawText(QRect(0, 24, size.width(), 30), Qt::AlignCenter, u"选择科目"_s);
+    p.drawText(QRect(0, 22, size.width(), 30), Qt::AlignCenter, u"选择科目"_s);
+    p.fillRect(QRectF(size.width() / 2.0 - 14, 54, 28, 2), QColor(255, 255, 255, 200));
+    if (title.isEmpty())
+        return image;
+    const QRectF card(16, size.height() - 190, size.width() - 32, 170);
+    p.setPen(QPen(QColor(255, 255, 255, 80), 1));
+    p.setBrush(QColor(255, 255, 255, 34));
+    p.drawRoundedRect(card, 10, 10);
+    p.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    symbol(p, QRectF(card.center().x() - 17, card.top() + 18, 34, 34));
+    p.setPen(Qt::white);
+    p.setFont(face(16, true));
+    p.drawText(QRectF(card.left(), card.top() + 62, card.width(), 26), Qt::AlignCenter, title);
+    p.setPen(QColor(255, 255, 255, 225));
+    p.setFont(face(12));
+    p.drawText(QRectF(card.left() + 8, card.top() + 94, card.width() - 16, 64),
+               Qt::AlignHCenter | Qt::AlignTop, note);
     return image;
 }
 
@@ -134,15 +179,19 @@ QImage banner()
     QImage image = canvas({496, 144}, deepBlue);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient gradient(0, 0, 496, 0);
+    QLinearGradient gradient(0, 0, 496, 144);
     gradient.setColorAt(0, blue);
     gradient.setColorAt(1, deepBlue);
-    p.fillRect(image.rect(), gradient);
+    p.fillRect(area(image), gradient);
+    lightCircles(p, QSizeF(496, 144));
+    p.setBrush(QColor(255, 255, 255, 18));
+    p.drawEllipse(QPointF(20, 150), 70, 70);
     p.setPen(Qt::white);
     p.setFont(face(30, true));
-    p.drawText(QRect(0, 26, 496, 50), Qt::AlignCenter, u"初级会计职称 · 考前练习"_s);
+    p.drawText(QRect(0, 22, 496, 50), Qt::AlignCenter, u"初级会计职称 · 考前练习"_s);
+    p.fillRect(QRectF(218, 80, 60, 2), QColor(255, 255, 255, 180));
     p.setFont(face(16));
-    p.drawText(QRect(0, 84, 496, 30), Qt::AlignCenter, u"章节练习  错题收藏  全真模拟  无纸化考试"_s);
+    p.drawText(QRect(0, 90, 496, 30), Qt::AlignCenter, u"章节练习  ·  错题收藏  ·  全真模拟"_s);
     return image;
 }
 
@@ -156,21 +205,29 @@ QImage contact()
     p.fillPath(pill, Qt::white);
     p.setPen(deepBlue);
     p.setFont(face(12, true));
-    p.drawText(image.rect(), Qt::AlignCenter, u"联系我们"_s);
+    p.drawText(area(image), Qt::AlignCenter, u"联系我们"_s);
     return image;
 }
 
-QImage contactCode()
+// The contact code: a QR code of the contact link with the program's badge in its centre.
+QImage contactCode(const QString& contactUrl)
 {
-    QImage image = canvas({430, 430}, Qt::white);
+    QImage image = qrCodePicture(contactUrl.toUtf8(), 430, QColor(0, 62, 104));
+    if (image.isNull())
+        return image;
     QPainter p(&image);
-    p.setPen(QPen(deepBlue, 8));
-    p.drawRect(QRect(20, 20, 390, 390));
-    p.setFont(face(40, true));
-    p.drawText(image.rect(), Qt::AlignCenter, u"Mirevo"_s);
-    p.end();
-    // A code picture has few colours: a palette keeps it small and quick to decode.
-    return image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Small enough (under 6 % of the symbol) for the error correction to read through it.
+    const QRectF badge(430 / 2.0 - 30, 430 / 2.0 - 30, 60, 60);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(badge.adjusted(-5, -5, 5, 5), 14, 14);
+    p.setBrush(blue);
+    p.drawRoundedRect(badge, 10, 10);
+    p.setPen(Qt::white);
+    p.setFont(face(36, true));
+    p.drawText(badge, Qt::AlignCenter, u"会"_s);
+    return image;
 }
 
 QImage emptyFavourites()
@@ -195,7 +252,7 @@ QImage icon()
     p.fillPath(tile, blue);
     p.setPen(Qt::white);
     p.setFont(face(20, true));
-    p.drawText(image.rect(), Qt::AlignCenter, u"会"_s);
+    p.drawText(area(image), Qt::AlignCenter, u"会"_s);
     return image;
 }
 
@@ -209,7 +266,7 @@ QImage examLoginBackground()
     gradient.setColorAt(0.3, blue);
     gradient.setColorAt(0.75, paleBlue);
     gradient.setColorAt(1, Qt::white);
-    p.fillRect(image.rect(), gradient);
+    p.fillRect(area(image), gradient);
     return image;
 }
 
@@ -263,7 +320,7 @@ QImage examButtonFace(QSize size, const QColor& top, const QColor& bottom, const
     if (!caption.isEmpty()) {
         p.setPen(Qt::white);
         p.setFont(face(14, true));
-        p.drawText(image.rect(), Qt::AlignCenter, caption);
+        p.drawText(area(image), Qt::AlignCenter, caption);
     }
     return image;
 }
@@ -276,7 +333,7 @@ QImage examBanner()
     QLinearGradient gradient(0, 0, 0, 120);
     gradient.setColorAt(0, blue.lighter(108));
     gradient.setColorAt(1, deepBlue);
-    p.fillRect(image.rect(), gradient);
+    p.fillRect(area(image), gradient);
     p.setPen(QPen(QColor(255, 255, 255, 28), 18));
     for (int x = -120; x < 1926; x += 90)
         p.drawLine(x, 120, x + 120, 0);
@@ -316,7 +373,7 @@ QImage examSectionCaption()
     QLinearGradient gradient(0, 0, 159, 0);
     gradient.setColorAt(0, deepBlue);
     gradient.setColorAt(1, blue.lighter(115));
-    p.fillRect(image.rect(), gradient);
+    p.fillRect(area(image), gradient);
     p.fillRect(QRect(0, 26, 159, 1), QColor(255, 255, 255, 120));
     return image;
 }
@@ -347,7 +404,7 @@ QImage examMark(QSize size, bool right)
 
 } // namespace
 
-QList<Artwork> allArtwork()
+QList<Artwork> allArtwork(const QString& contactUrl)
 {
     struct Navigation
     {
@@ -384,15 +441,19 @@ QList<Artwork> allArtwork()
     artwork.append({u"side-home.jpg"_s, [] {
                         return sidePanel({200, 440});
                     }});
-    artwork.append({u"side-chapters.jpg"_s, [] {
-                        return sidePanel({200, 430});
-                    }});
-    artwork.append({u"side-exam.jpg"_s, [] {
-                        return sidePanel({200, 434});
-                    }});
+    artwork.append(
+        {u"side-chapters.jpg"_s, [] {
+             return sidePanel({200, 430}, u"章节练习"_s, u"按章巩固，逐题精练\n答案解析随时可查"_s, list);
+         }});
+    artwork.append(
+        {u"side-exam.jpg"_s, [] {
+             return sidePanel({200, 434}, u"模拟考场"_s, u"真题题型，限时作答\n交卷即得分与解析"_s, clock);
+         }});
     artwork.append({u"home-banner.jpg"_s, banner});
     artwork.append({u"contact.png"_s, contact});
-    artwork.append({u"contact-code.png"_s, contactCode});
+    artwork.append({u"contact-code.png"_s, [contactUrl] {
+                        return contactCode(contactUrl);
+                    }});
     artwork.append({u"favourites-empty.png"_s, emptyFavourites});
     artwork.append({u"icon.png"_s, icon});
     artwork.append({u"exam-login-background.png"_s, examLoginBackground});
@@ -437,7 +498,7 @@ QList<Artwork> allArtwork()
                         QLinearGradient gradient(0, 0, 0, 766);
                         gradient.setColorAt(0, paleBlue);
                         gradient.setColorAt(1, Qt::white);
-                        p.fillRect(image.rect(), gradient);
+                        p.fillRect(area(image), gradient);
                         p.fillRect(QRect(0, 0, 2, 766), blue);
                         return image;
                     }});

@@ -14,6 +14,7 @@ struct Artwork
     std::function<QImage()> paint;
 };
 
-QList<Artwork> allArtwork();
+// Every picture of the screens; the contact code picture encodes contactUrl.
+QList<Artwork> allArtwork(const QString& contactUrl);
 
 } // namespace mirevo

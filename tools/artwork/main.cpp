@@ -1,18 +1,39 @@
-// mirevo-artwork OUTDIR: paints the pictures of the screens into OUTDIR as PNG files, with
-// the resource list pictures.qrc that embeds them under ":/pictures".
+// mirevo-artwork OUTDIR CONTACT-URL: paints the pictures of the screens into OUTDIR as PNG and
+// JPEG files, each also at twice the density ("name@2x.png") for high-density screens, with the
+// resource list pictures.qrc that embeds them under ":/pictures". The contact code picture
+// encodes CONTACT-URL.
 #include "Artwork.h"
+#include "ArtworkScale.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
+
+namespace {
+
+QString doubleDensityName(const QString& fileName)
+{
+    const QFileInfo info(fileName);
+    return info.completeBaseName() + QStringLiteral("@2x.") + info.suffix();
+}
+
+bool save(const QImage& image, const QString& path)
+{
+    // JPEG for the smooth opaque pictures (quick to decode), PNG for everything else.
+    const bool jpeg = path.endsWith(QStringLiteral(".jpg"));
+    return !image.isNull() && image.save(path, jpeg ? "JPEG" : "PNG", jpeg ? 92 : -1);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QGuiApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 2) {
-        QTextStream(stderr) << "usage: mirevo-artwork OUTDIR\n";
+    if (arguments.size() != 3) {
+        QTextStream(stderr) << "usage: mirevo-artwork OUTDIR CONTACT-URL\n";
         return 2;
     }
     const QDir out(arguments[1]);
@@ -21,15 +42,29 @@ int main(int argc, char* argv[])
         return 1;
     }
     QString list = QStringLiteral("<RCC>\n<qresource prefix=\"/pictures\">\n");
-    for (const mirevo::Artwork& artwork : mirevo::allArtwork()) {
+    for (const mirevo::Artwork& artwork : mirevo::allArtwork(arguments[2])) {
+        const QImage single = artwork.paint();
         const QString path = out.filePath(artwork.fileName);
-        // JPEG for the smooth opaque pictures (quick to decode), PNG for everything else.
-        const bool jpeg = artwork.fileName.endsWith(QStringLiteral(".jpg"));
-        if (!artwork.paint().save(path, jpeg ? "JPEG" : "PNG", jpeg ? 92 : -1)) {
-            QTextStream(stderr) << "mirevo-artwork: cannot write " << path << '\n';
+        if (!save(single, path)) {
+            QTextStream(stderr) << "mirevo-artwork: cannot paint or write " << path << '\n';
             return 1;
         }
         list += QStringLiteral("<file>") + artwork.fileName + QStringLiteral("</file>\n");
+
+        QImage twice;
+        {
+            const mirevo::ArtworkScale scale(2);
+            twice = artwork.paint();
+        }
+        // A picture painted without the scaled canvas has no double-density variant.
+        if (twice.size() != single.size() * 2)
+            continue;
+        const QString name = doubleDensityName(artwork.fileName);
+        if (!save(twice, out.filePath(name))) {
+            QTextStream(stderr) << "mirevo-artwork: cannot write " << out.filePath(name) << '\n';
+            return 1;
+        }
+        list += QStringLiteral("<file>") + name + QStringLiteral("</file>\n");
     }
     list += QStringLiteral("</qresource>\n</RCC>\n");
     QFile qrc(out.filePath(QStringLiteral("pictures.qrc")));
