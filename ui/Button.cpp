@@ -10,7 +10,7 @@ Button::Button(QWidget* parent) : QPushButton(parent)
 void Button::setPicture(const QPixmap& pixmap)
 {
     setIcon(QIcon(pixmap));
-    setIconSize(pixmap.size());
+    setIconSize(pixmap.deviceIndependentSize().toSize());
 }
 
 } // namespace mirevo
