@@ -58,6 +58,7 @@ QWidget* createWidget(const ControlDescription& d, QWidget* parent)
         auto* button = new PictureButton(parent);
         button->setCaption(d.caption);
         button->setButtonStyle(d.buttonStyle);
+        button->setFocusBackColour(d.focusBackColour);
         button->setLookColours(PictureButton::Normal, d.textColour, d.backColour);
         button->setLookColours(PictureButton::Pressed, d.pressedTextColour, d.pressedBackColour);
         button->setLookColours(PictureButton::Hover, d.hoverTextColour, d.hoverBackColour);
@@ -199,6 +200,7 @@ void copyControlState(const QObject& source, QObject& clone)
         auto* copy = static_cast<PictureButton*>(to);
         copy->setCaption(button->caption());
         copy->setButtonStyle(button->buttonStyle());
+        copy->setFocusBackColour(button->focusBackColour());
         for (int look = 0; look < 3; ++look) {
             copy->setLookColours(look, button->lookTextColour(look), button->lookBackColour(look));
             copy->setLookPicture(look, button->lookPictureSource(look));

@@ -209,7 +209,9 @@ WindowDescription examWindowDescription()
               .pressedBackColour = QColor(0xFF, 0xFF, 0x00),
               .hoverTextColour = black,
               .hoverBackColour = QColor(0xFF, 0xFF, 0x80),
-              .cursor = 32649});
+              .cursor = 32649,
+              // The clicked item keeps the keyboard focus and shows it in yellow.
+              .focusBackColour = QColor(0xFF, 0xFF, 0x00)});
     c.append(sectionCaption(u"标签1"_s, u"图片框6"_s, {-1, 105, 159, 27}, u"二、多项选择题"_s));
     c.append(sectionCaption(u"标签2"_s, u"图片框6"_s, {-1, 211, 159, 27}, u"三、判断题"_s));
     c.append(sectionCaption(u"标签3"_s, u"图片框6"_s, {-1, 317, 159, 27}, u"四、不定项选择题"_s));

@@ -22,6 +22,13 @@ void PictureButton::setButtonStyle(int style)
     update();
 }
 
+void PictureButton::setFocusBackColour(const QColor& colour)
+{
+    m_focusBackColour = colour;
+    setFocusPolicy(colour.isValid() ? Qt::ClickFocus : Qt::NoFocus);
+    update();
+}
+
 void PictureButton::setBackColour(const QColor& colour)
 {
     m_backColours[Normal] = colour;
@@ -48,7 +55,8 @@ QSize PictureButton::sizeHint() const
 
 bool PictureButton::event(QEvent* event)
 {
-    if (event->type() == QEvent::HoverEnter || event->type() == QEvent::HoverLeave)
+    if (event->type() == QEvent::HoverEnter || event->type() == QEvent::HoverLeave ||
+        event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
         update();
     return QAbstractButton::event(event);
 }
@@ -67,7 +75,9 @@ void PictureButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const int look = currentLook();
-    const QColor back = m_backColours[look].isValid() ? m_backColours[look] : m_backColours[Normal];
+    QColor back = m_backColours[look].isValid() ? m_backColours[look] : m_backColours[Normal];
+    if (look == Normal && hasFocus() && m_focusBackColour.isValid())
+        back = m_focusBackColour;
     QColor text = m_textColours[look].isValid() ? m_textColours[look] : m_textColours[Normal];
     if (!text.isValid())
         text = palette().color(QPalette::ButtonText);
@@ -83,12 +93,6 @@ void PictureButton::paintEvent(QPaintEvent*)
         pixmap = style()->generatedIconPixmap(QIcon::Disabled, pixmap, &option);
     }
     drawContent(painter, pixmap, text);
-
-    if (hasFocus()) {
-        painter.setPen(QPen(text, 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(2, 2, -3, -3));
-    }
 }
 
 void PictureButton::drawFace(QPainter& painter, const QColor& back) const

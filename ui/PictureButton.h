@@ -40,6 +40,9 @@ public:
     QColor backColour() const { return m_backColours[Normal]; }
     void setBackColour(const QColor& colour);
 
+    QColor focusBackColour() const { return m_focusBackColour; }
+    void setFocusBackColour(const QColor& colour);
+
     QColor lookTextColour(int look) const { return m_textColours[look]; }
     QColor lookBackColour(int look) const { return m_backColours[look]; }
     void setLookColours(int look, const QColor& text, const QColor& back);
@@ -62,6 +65,7 @@ private:
     Picture m_pictures[3];
     QColor m_textColours[3];
     QColor m_backColours[3];
+    QColor m_focusBackColour;
     int m_buttonStyle = Flat;
 };
 

@@ -107,6 +107,9 @@ struct ControlDescription
     QColor fillColour{};
     int cursor = 0;
     QString tag{};
+    // Picture buttons: the background while the button has the keyboard focus; a button with
+    // a focus colour takes the focus when clicked.
+    QColor focusBackColour{};
 };
 
 enum WindowBorder : int

@@ -67,6 +67,26 @@ TEST(WindowOperationsTest, CloneInheritsPropertiesAndBindingsAndTheHandlerKnowsI
     test::settle();
 }
 
+TEST(WindowOperationsTest, PictureButtonWithAFocusColourShowsItWhileItKeepsTheFocus)
+{
+    QPointer<Window> window = openCard();
+    auto* source = window->control<PictureButton>(u"超级按钮_通用"_s);
+    source->setFocusBackColour(QColor(255, 255, 0));
+    auto* clone = qobject_cast<PictureButton*>(window->cloneControl(source));
+    ASSERT_NE(clone, nullptr);
+    EXPECT_EQ(clone->focusBackColour(), QColor(255, 255, 0));
+
+    QTest::mouseClick(clone, Qt::LeftButton);
+    EXPECT_TRUE(clone->hasFocus()) << "a click gives a button with a focus colour the focus";
+    const QImage focused = clone->grab().toImage();
+    EXPECT_EQ(focused.pixelColor(2, 2), QColor(255, 255, 0));
+
+    window->control<QWidget>(u"按钮_普通"_s)->setFocus();
+    EXPECT_EQ(clone->grab().toImage().pixelColor(2, 2), QColor(255, 255, 255));
+    window->closeWindow();
+    test::settle();
+}
+
 TEST(WindowOperationsTest, CloneIsPlacedJustAfterItsSourceInTheDrawingOrder)
 {
     QPointer<Window> window = openCard();
