@@ -164,7 +164,7 @@ QObject* createControl(const ControlDescription& d, QWidget* parent)
     QWidget* widget = createWidget(d, parent);
     widget->setObjectName(d.name);
     // Every control has a font of its own, so that it never takes its container's font.
-    widget->setFont(d.font ? fontFromSpec(*d.font) : defaultGuiFont());
+    widget->setFont(d.font ? qtFont(*d.font) : defaultGuiFont());
     widget->setGeometry(d.geometry);
     widget->setEnabled(!d.disabled);
     widget->setVisible(d.visible);

@@ -24,7 +24,7 @@ ControlDescription sectionCaption(const QString& name, const QString& parent, QR
             .parent = parent,
             .geometry = geometry,
             .caption = caption,
-            .font = FontSpec{song, 12, true},
+            .font = DesignFont{song, 12, true},
             .textColour = white,
             .pictures = {u"exam-section.png"_s}};
 }
@@ -36,7 +36,7 @@ ControlDescription legendLabel(const QString& name, QRect geometry, const QStrin
             .parent = u"画板3"_s,
             .geometry = geometry,
             .caption = caption,
-            .font = FontSpec{song, 11}};
+            .font = DesignFont{song, 11}};
 }
 
 ControlDescription legendSwatch(const QString& name, QRect geometry, const QColor& colour)
@@ -57,7 +57,7 @@ ControlDescription optionBox(const QString& name, ControlKind kind, QRect geomet
             .parent = u"图片框4"_s,
             .geometry = geometry,
             .caption = caption,
-            .font = FontSpec{song, 15},
+            .font = DesignFont{song, 15},
             .backColour = questionBack,
             .visible = visible};
 }
@@ -69,7 +69,7 @@ ControlDescription toolbarButton(const QString& name, int left, const QString& c
             .parent = u"图片框3"_s,
             .geometry = {left, 4, 96, 32},
             .caption = caption,
-            .font = FontSpec{song, 14}};
+            .font = DesignFont{song, 14}};
 }
 
 ControlDescription resultLabel(const QString& name, QRect geometry, const QString& caption = {})
@@ -79,7 +79,7 @@ ControlDescription resultLabel(const QString& name, QRect geometry, const QStrin
             .parent = u"画板1"_s,
             .geometry = geometry,
             .caption = caption,
-            .font = FontSpec{song, 14}};
+            .font = DesignFont{song, 14}};
 }
 
 } // namespace
@@ -108,7 +108,7 @@ WindowDescription examLoginWindowDescription()
               .parent = u"画板1"_s,
               .geometry = {272, 93, 168, 24},
               .caption = u"201701100012017"_s,
-              .font = FontSpec{song, 14},
+              .font = DesignFont{song, 14},
               .border = 1,
               .inputMode = 1});
     c.append({.name = u"编辑框2"_s,
@@ -116,7 +116,7 @@ WindowDescription examLoginWindowDescription()
               .parent = u"画板1"_s,
               .geometry = {272, 127, 168, 24},
               .caption = u"123456199001011234"_s,
-              .font = FontSpec{song, 14},
+              .font = DesignFont{song, 14},
               .border = 1,
               .inputMode = 1});
     c.append({.name = u"按钮_登录"_s,
@@ -159,14 +159,14 @@ WindowDescription examWindowDescription()
               .parent = u"图片框1"_s,
               .geometry = {407, 17, 248, 30},
               .caption = u"2017年度全国会计专业技术资格"_s,
-              .font = FontSpec{song, 16, true},
+              .font = DesignFont{song, 16, true},
               .textColour = white});
     c.append({.name = u"透明标签2"_s,
               .kind = ControlKind::TransparentLabel,
               .parent = u"图片框1"_s,
               .geometry = {407, 55, 256, 48},
               .caption = u"无纸化考试系统--初级会计实务"_s,
-              .font = FontSpec{song, 16, true},
+              .font = DesignFont{song, 16, true},
               .textColour = white});
     c.append({.name = u"图片框2"_s,
               .kind = ControlKind::PictureBox,
@@ -178,14 +178,14 @@ WindowDescription examWindowDescription()
               .kind = ControlKind::Label,
               .parent = u"图片框2"_s,
               .geometry = {112, 8, 76, 32},
-              .font = FontSpec{song, 16, true},
+              .font = DesignFont{song, 16, true},
               .textColour = countdownRed});
     c.append({.name = u"按钮_交卷"_s,
               .kind = ControlKind::Button,
               .parent = u"图片框1"_s,
               .geometry = {905, 85, 51, 27},
               .caption = u"交卷"_s,
-              .font = FontSpec{song, 14, true},
+              .font = DesignFont{song, 14, true},
               .textColour = white,
               .pictures = {u"exam-hand-in.png"_s},
               .cursor = 32649});
@@ -201,7 +201,7 @@ WindowDescription examWindowDescription()
               .parent = u"图片框6"_s,
               .geometry = {1, 1, 25, 25},
               .caption = u"1"_s,
-              .font = FontSpec{song, 12},
+              .font = DesignFont{song, 12},
               .textColour = black,
               .backColour = white,
               .buttonStyle = 0,
@@ -237,7 +237,7 @@ WindowDescription examWindowDescription()
               .kind = ControlKind::Label,
               .parent = u"画板1"_s,
               .geometry = {87, 58, 661, 24},
-              .font = FontSpec{song, 14, true}});
+              .font = DesignFont{song, 14, true}});
     c.append({.name = u"外形框1"_s,
               .kind = ControlKind::ShapeBox,
               .parent = u"画板1"_s,
@@ -253,12 +253,12 @@ WindowDescription examWindowDescription()
               .kind = ControlKind::Label,
               .parent = u"画板2"_s,
               .geometry = {9, 0, 19, 20},
-              .font = FontSpec{song, 14, true}});
+              .font = DesignFont{song, 14, true}});
     c.append({.name = u"编辑框_tm"_s,
               .kind = ControlKind::EditBox,
               .parent = u"画板2"_s,
               .geometry = {31, 3, 796, 256},
-              .font = FontSpec{song, 15},
+              .font = DesignFont{song, 15},
               .backColour = questionBack,
               .border = 0,
               .multiLine = true,
@@ -290,7 +290,7 @@ WindowDescription examWindowDescription()
               .parent = u"图片框3"_s,
               .geometry = {8, 4, 56, 32},
               .caption = u"标记"_s,
-              .font = FontSpec{song, 14}});
+              .font = DesignFont{song, 14}});
     c.append(toolbarButton(u"按钮_上一题1"_s, 88, u"上一题"_s));
     c.append(toolbarButton(u"按钮_下一题1"_s, 184, u"下一题"_s));
     c.append(toolbarButton(u"按钮2"_s, 358, u"计算器"_s));
@@ -299,12 +299,12 @@ WindowDescription examWindowDescription()
               .parent = u"图片框3"_s,
               .geometry = {566, 11, 53, 24},
               .caption = u"字体大小"_s,
-              .font = FontSpec{song, 12}});
+              .font = DesignFont{song, 12}});
     c.append({.name = u"组合框_字体设置"_s,
               .kind = ControlKind::ComboBox,
               .parent = u"图片框3"_s,
               .geometry = {632, 12, 56, 20},
-              .font = FontSpec{song, 12},
+              .font = DesignFont{song, 12},
               .items = {QString(), u"11"_s, u"12"_s, u"13"_s, u"14"_s},
               .itemData = {0, 1, 2, 3, 4}});
     c.append(toolbarButton(u"按钮_答题解析"_s, 736, u"答题解析"_s));
@@ -361,7 +361,7 @@ WindowDescription examResultWindowDescription()
               .kind = ControlKind::EditBox,
               .parent = u"画板1"_s,
               .geometry = {8, 204, 376, 162},
-              .font = FontSpec{song, 14},
+              .font = DesignFont{song, 14},
               .textColour = resultBack,
               .backColour = white,
               .border = 0,

@@ -42,14 +42,14 @@ QString substitutedFace(const QString& face)
     return face;
 }
 
-QFont fontFromSpec(const FontSpec& spec)
+QFont qtFont(const DesignFont& design)
 {
-    QFont font(substitutedFace(spec.face));
-    if (spec.pixelHeight > 0)
-        font.setPixelSize(spec.pixelHeight);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+    QFont font(substitutedFace(design.face));
+    if (design.pixelHeight > 0)
+        font.setPixelSize(design.pixelHeight);
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
+    font.setUnderline(design.underline);
     return font;
 }
 

@@ -4,7 +4,7 @@
 
 namespace mirevo {
 
-struct FontSpec;
+struct DesignFont;
 
 // Maps the Song faces of the screens (宋体, 新宋体, 宋体-PUA) to Noto Serif CJK SC and makes
 // Noto Sans CJK SC the default GUI font. Call once after the application object exists.
@@ -13,7 +13,8 @@ void installFontSubstitutions();
 // The font a control draws with when its description gives none.
 QFont defaultGuiFont();
 
-QFont fontFromSpec(const FontSpec& spec);
+// The Qt font that draws a design font on this system.
+QFont qtFont(const DesignFont& design);
 
 // The face that stands in for a face of the screens on this system.
 QString substitutedFace(const QString& face);

@@ -28,7 +28,7 @@ ControlDescription subjectButton(const QString& name, const QString& parent, QPo
             .parent = parent,
             .geometry = {place.x(), place.y(), 74, 65},
             .caption = caption,
-            .font = FontSpec{u"宋体"_s, 12, true},
+            .font = DesignFont{u"宋体"_s, 12, true},
             .textColour = white,
             .pictures = {pictureName},
             .pressedTextColour = QColor(255, 240, 160),
@@ -45,7 +45,7 @@ ControlDescription actionButton(const QString& name, const QString& parent, int 
             .page = page,
             .geometry = geometry,
             .caption = caption,
-            .font = FontSpec{u"宋体"_s, 14, true},
+            .font = DesignFont{u"宋体"_s, 14, true},
             .textColour = white,
             .backColour = mainBlue,
             .buttonStyle = 2,
@@ -66,7 +66,7 @@ ControlDescription sidePanel(const QString& name, int page, QRect geometry, cons
 }
 
 ControlDescription pageLabel(const QString& name, const QString& parent, int page, QRect geometry,
-                             const QString& caption, std::optional<FontSpec> font = std::nullopt,
+                             const QString& caption, std::optional<DesignFont> font = std::nullopt,
                              QColor textColour = {})
 {
     return {.name = name,
@@ -86,7 +86,7 @@ ControlDescription grid(const QString& name, int columns)
             .parent = pageControl,
             .page = -1,
             .geometry = {247, 34, 600, 335},
-            .font = FontSpec{u"宋体"_s, 14},
+            .font = DesignFont{u"宋体"_s, 14},
             .rows = 10,
             .fixedRows = 1,
             .columns = columns};
@@ -113,20 +113,20 @@ WindowDescription mainWindowDescription()
               .kind = ControlKind::TransparentLabel,
               .geometry = {6, 2, 154, 24},
               .caption = u"Mirevo"_s,
-              .font = FontSpec{u"新宋体"_s, 14, true},
+              .font = DesignFont{u"新宋体"_s, 14, true},
               .textColour = white});
     c.append({.name = u"超级按钮_最小化"_s,
               .kind = ControlKind::PictureButton,
               .geometry = {848, 0, 25, 25},
               .caption = u"一"_s,
-              .font = FontSpec{u"宋体-PUA"_s, 12, true},
+              .font = DesignFont{u"宋体-PUA"_s, 12, true},
               .textColour = white,
               .hoverBackColour = mainBlue.lighter(120)});
     c.append({.name = u"超级按钮_结束"_s,
               .kind = ControlKind::PictureButton,
               .geometry = {875, 0, 25, 25},
               .caption = u"r"_s,
-              .font = FontSpec{u"Webdings"_s, 12},
+              .font = DesignFont{u"Webdings"_s, 12},
               .textColour = white,
               .hoverBackColour = QColor(232, 17, 35)});
     c.append(navigationButton(u"超级按钮_首页"_s, 41, u"nav-home"_s));
@@ -150,18 +150,18 @@ WindowDescription mainWindowDescription()
               .kind = ControlKind::TransparentLabel,
               .geometry = {128, 560, 104, 16},
               .caption = u"© Mirevo 团队"_s,
-              .font = FontSpec{u"宋体"_s, 14},
+              .font = DesignFont{u"宋体"_s, 14},
               .textColour = white});
     c.append({.name = u"透明标签_版本号"_s,
               .kind = ControlKind::TransparentLabel,
               .geometry = {792, 560, 104, 16},
               .caption = u"软件版本：3.0"_s,
-              .font = FontSpec{u"宋体"_s, 14},
+              .font = DesignFont{u"宋体"_s, 14},
               .textColour = white});
 
     // Page 0 "首页"
     c.append(pageLabel(u"标签_主标题"_s, pageControl, 0, {209, 81, 304, 56}, u"2017Mirevo"_s,
-                       FontSpec{u"宋体-PUA"_s, 29, true}, mainBlue));
+                       DesignFont{u"宋体-PUA"_s, 29, true}, mainBlue));
     c.append({.name = u"图片框_主页图片"_s,
               .kind = ControlKind::PictureBox,
               .parent = pageControl,
@@ -199,7 +199,7 @@ WindowDescription mainWindowDescription()
     c.append(subjectButton(u"超级按钮_经济法基础1"_s, u"图片框2"_s, {100, 128}, u"经济法基础"_s,
                            u"subject-law.png"_s));
     c.append(pageLabel(u"标签_当前科目"_s, pageControl, 2, {7, 86, 176, 34}, u"当前科目:"_s,
-                       FontSpec{u"宋体"_s, 14, true}, white));
+                       DesignFont{u"宋体"_s, 14, true}, white));
     ControlDescription chapterGrid = grid(u"高级表格1"_s, 2);
     chapterGrid.page = 2;
     c.append(chapterGrid);
@@ -223,7 +223,7 @@ WindowDescription mainWindowDescription()
     c.append(pageLabel(u"标签_科目"_s, u"分组框_错题收藏"_s, -1, {63, 56, 183, 24}, QString()));
     c.append(pageLabel(u"标签2"_s, u"分组框_错题收藏"_s, -1, {63, 104, 56, 24}, u"收藏数目："_s));
     c.append(pageLabel(u"标签_数量"_s, u"分组框_错题收藏"_s, -1, {127, 104, 120, 24}, QString(),
-                       FontSpec{u"宋体"_s, 14, true}, QColor(0, 0, 255)));
+                       DesignFont{u"宋体"_s, 14, true}, QColor(0, 0, 255)));
     c.append(
         actionButton(u"超级按钮_错题重做"_s, u"分组框_错题收藏"_s, -1, {136, 168, 88, 32}, u"重新练习"_s));
 

@@ -12,9 +12,9 @@ const QString answerPanel = u"外形框_通用"_s;
 const QString sidePanel = u"画板4"_s;
 const QString cardPicture = u"practice-card.jpg"_s;
 
-FontSpec song(int pixelHeight, bool bold = false)
+DesignFont song(int pixelHeight, bool bold = false)
 {
-    return FontSpec{u"宋体"_s, pixelHeight, bold};
+    return DesignFont{u"宋体"_s, pixelHeight, bold};
 }
 
 ControlDescription option(const QString& name, ControlKind kind, QRect geometry, const QString& caption,
@@ -39,7 +39,7 @@ ControlDescription panelButton(const QString& name, const QString& parent, QRect
 }
 
 ControlDescription label(const QString& name, const QString& parent, QRect geometry, const QString& caption,
-                         std::optional<FontSpec> font = std::nullopt, QColor textColour = {})
+                         std::optional<DesignFont> font = std::nullopt, QColor textColour = {})
 {
     return {.name = name,
             .kind = ControlKind::Label,

@@ -19,7 +19,7 @@ ControlDescription checkBox(const QString& name, QRect geometry, const QString& 
 }
 
 ControlDescription label(const QString& name, const QString& parent, QRect geometry, const QString& caption,
-                         std::optional<FontSpec> font = std::nullopt, bool visible = true)
+                         std::optional<DesignFont> font = std::nullopt, bool visible = true)
 {
     return {.name = name,
             .kind = ControlKind::Label,
@@ -47,7 +47,7 @@ WindowDescription settingsWindowDescription()
               .geometry = {5, 4, 488, 347},
               .caption = u"软件设置"_s,
               // A caption no taller than the space above the first check box.
-              .font = FontSpec{u"宋体"_s, 12}});
+              .font = DesignFont{u"宋体"_s, 12}});
     c.append(checkBox(u"选择框_软件有更新时提示我"_s, {8, 23, 144, 13}, u"软件有更新时提示我"_s));
     c.append(checkBox(u"选择框_章节练习自动保存做题记录"_s, {8, 55, 168, 13}, u"章节练习自动保存做题记录"_s));
     c.append(checkBox(u"选择框_章节练习时窗口最大化"_s, {8, 91, 152, 13}, u"章节练习时窗口最大化"_s));
@@ -80,7 +80,7 @@ WindowDescription settingsWindowDescription()
               .items = {QString(), u"11"_s, u"12"_s, u"13"_s, u"14"_s},
               .itemData = {0, 1, 2, 3, 4}});
     ControlDescription restore =
-        label(u"标签_恢复默认"_s, group, {184, 254, 56, 22}, u"恢复默认"_s, FontSpec{u"宋体"_s, 12});
+        label(u"标签_恢复默认"_s, group, {184, 254, 56, 22}, u"恢复默认"_s, DesignFont{u"宋体"_s, 12});
     restore.textColour = QColor(0, 120, 180);
     restore.cursor = 32649;
     c.append(restore);
@@ -90,7 +90,7 @@ WindowDescription settingsWindowDescription()
               .geometry = {336, 164, 128, 128},
               .backColour = QColor(245, 250, 253)});
     ControlDescription preview = label(u"标签_字体大小"_s, u"画板1"_s, {15, 35, 96, 58},
-                                       u"字体大小\r\n\r\n预 览\r\n"_s, FontSpec{u"宋体"_s, 14});
+                                       u"字体大小\r\n\r\n预 览\r\n"_s, DesignFont{u"宋体"_s, 14});
     c.append(preview);
     c.append({.name = u"按钮_保存"_s,
               .kind = ControlKind::Button,

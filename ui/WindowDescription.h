@@ -35,7 +35,7 @@ enum class ControlKind
 };
 
 // A design font: face name, character height in pixels and the attributes the screens use.
-struct FontSpec
+struct DesignFont
 {
     QString face{};
     int pixelHeight = 0;
@@ -70,7 +70,7 @@ struct ControlDescription
     int page = -1;    // the page, when the parent is a page control
     QRect geometry{};
     QString caption{};
-    std::optional<FontSpec> font{};
+    std::optional<DesignFont> font{};
     QColor textColour{};
     QColor backColour{};
     // Picture resource names: the picture of a picture box, draw panel, label or button; for

@@ -37,7 +37,7 @@ WindowDescription kindsWindow()
     c.append({.name = u"编辑框1"_s,
               .kind = ControlKind::EditBox,
               .geometry = {0, 70, 200, 60},
-              .font = FontSpec{u"宋体"_s, 16, true},
+              .font = DesignFont{u"宋体"_s, 16, true},
               .multiLine = true});
     c.append({.name = u"组合框_字体设置"_s,
               .kind = ControlKind::ComboBox,
