@@ -5,8 +5,6 @@
 #include "BankTableReader.h"
 #include "QuestionBank.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QHash>
 #include <QStringList>
 #include <algorithm>
@@ -166,15 +164,9 @@ private:
 BankCheck checkBank(const QString& bankPath)
 {
     BankCheck result;
-    if (!QFileInfo(bankPath).isFile()) {
-        result.error = u"there is no bank at %1"_s.arg(QDir::toNativeSeparators(bankPath));
-        return result;
-    }
     QuestionBank bank;
-    if (!bank.OpenDatabase(bankPath, {}, {}, true)) {
-        result.error = u"%1 cannot be opened as a question bank"_s.arg(QDir::toNativeSeparators(bankPath));
+    if (!openBankForReading(bank, bankPath, &result.error))
         return result;
-    }
     Checker checker(bank);
     for (int subject = 1; subject <= 2; ++subject)
         checker.checkSubject(subject);

@@ -6,9 +6,6 @@
 #include "QuestionBank.h"
 #include "QuestionCsv.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 namespace mirevo {
 
 using namespace Qt::StringLiterals;
@@ -40,15 +37,9 @@ TableExport exportTable(const QString& bankPath, const QString& table)
                        u"table (sw1 … sw20, jc1 … jc20)"_s.arg(table);
         return result;
     }
-    if (!QFileInfo(bankPath).isFile()) {
-        result.error = u"there is no bank at %1"_s.arg(QDir::toNativeSeparators(bankPath));
-        return result;
-    }
     QuestionBank bank;
-    if (!bank.OpenDatabase(bankPath, {}, {}, true)) {
-        result.error = u"%1 cannot be opened as a question bank"_s.arg(QDir::toNativeSeparators(bankPath));
+    if (!openBankForReading(bank, bankPath, &result.error))
         return result;
-    }
     const auto rows = readStoredQuestions(bank, table);
     if (!rows) {
         result.error = u"the table %1 is missing or cannot be read"_s.arg(table);

@@ -2,6 +2,8 @@
 
 #include "ValueText.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace mirevo {
@@ -39,6 +41,19 @@ std::optional<QList<Row>> readRows(QuestionBank& bank, const QString& table, Rea
 }
 
 } // namespace
+
+bool openBankForReading(QuestionBank& bank, const QString& bankPath, QString* error)
+{
+    if (!QFileInfo(bankPath).isFile()) {
+        *error = u"there is no bank at %1"_s.arg(QDir::toNativeSeparators(bankPath));
+        return false;
+    }
+    if (!bank.OpenDatabase(bankPath, {}, {}, true)) {
+        *error = u"%1 cannot be opened as a question bank"_s.arg(QDir::toNativeSeparators(bankPath));
+        return false;
+    }
+    return true;
+}
 
 std::optional<QList<StoredQuestion>> readStoredQuestions(QuestionBank& bank, const QString& table)
 {

@@ -27,6 +27,10 @@ struct StoredScore
     QString df;
 };
 
+// Opens an existing bank read-only; false with *error saying why when there is none or it does
+// not open.
+bool openBankForReading(QuestionBank& bank, const QString& bankPath, QString* error);
+
 // The rows of a chapter or paper table in ascending ID order; nullopt when it cannot be read.
 std::optional<QList<StoredQuestion>> readStoredQuestions(QuestionBank& bank, const QString& table);
 // The rows of a score table in ascending ID order; nullopt when it cannot be read.
