@@ -260,7 +260,10 @@ bool QuestionBank::ExecuteSql(const QString& sql)
     if (!m_connection || sql.trimmed().isEmpty())
         return false;
     QSqlQuery query(m_connection->db);
-    return query.exec(m_connection->dialect(sql));
+    if (!query.exec(m_connection->dialect(sql)))
+        return false;
+    m_lastRowsAffected = query.numRowsAffected();
+    return true;
 }
 
 void QuestionBank::CloseTable(int recordSet)

@@ -39,6 +39,8 @@ public:
     bool IsEOF(int recordSet) const;
     QVariant ReadColByName(int recordSet, const QString& column) const;
     bool ExecuteSql(const QString& sql);
+    // The rows the last successful ExecuteSql changed; −1 when the driver does not tell.
+    int lastRowsAffected() const { return m_lastRowsAffected; }
     void CloseTable(int recordSet);
     void CloseDatabase();
 
@@ -55,6 +57,7 @@ private:
     std::unique_ptr<Connection> m_connection;
     QHash<int, std::shared_ptr<RecordSet>> m_recordSets;
     int m_nextHandle = 1;
+    int m_lastRowsAffected = -1;
 };
 
 } // namespace mirevo

@@ -47,11 +47,6 @@ QString paperScoreStatement(int subject, int paper)
     return u"select * from  "_s + scoreTable(subject) + u"  where SJ='"_s + QString::number(paper) + u"'"_s;
 }
 
-QString scoreRowStatement(int subject, int paper)
-{
-    return u"select * from "_s + scoreTable(subject) + u" where ID="_s + QString::number(paper);
-}
-
 QString storeScoreStatement(int subject, int paper, const QString& score)
 {
     return u"update  "_s + paperTablePrefix(subject) + u"deifen  set  df='"_s + score + u"'   where ID="_s +

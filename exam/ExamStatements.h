@@ -20,8 +20,6 @@ QString choiceAnswerStatement(int subject, int paper, const QString& letters, qi
 QString judgementAnswerStatement(int subject, int paper, const QString& word, qint64 id);
 // The stored score of a paper row of the catalogue, looked up by its SJ text.
 QString paperScoreStatement(int subject, int paper);
-// The row of a paper in the score table, looked up by its ID.
-QString scoreRowStatement(int subject, int paper);
 // Stores the score text of a handed-in paper.
 QString storeScoreStatement(int subject, int paper, const QString& score);
 

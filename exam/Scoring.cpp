@@ -86,15 +86,10 @@ void Scoring::scorePaper()
 bool Scoring::storeScore(const QString& score)
 {
     // An update that finds no row of the paper succeeds without storing anything: the score
-    // table must hold the row before the score counts as stored.
+    // counts as stored only when the update changed a row.
     ProgramState& state = m_session.state;
-    const int handle = openQuery(state, scoreRowStatement(state.currentSubject, state.currentPaper));
-    if (handle == 0)
-        return false;
-    const bool rowExists = !state.questionBank->IsEOF(handle);
-    state.questionBank->CloseTable(handle);
-    return rowExists &&
-           runUpdate(state, storeScoreStatement(state.currentSubject, state.currentPaper, score));
+    return runUpdate(state, storeScoreStatement(state.currentSubject, state.currentPaper, score)) &&
+           state.questionBank->lastRowsAffected() != 0;
 }
 
 } // namespace mirevo

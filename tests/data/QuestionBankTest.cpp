@@ -132,6 +132,9 @@ TEST_P(QuestionBankTest, NullReadsAsTheEmptyValueOfItsType)
 TEST_P(QuestionBankTest, UpdateOfNoRowStillCountsAsExecuted)
 {
     EXPECT_TRUE(m_bank.ExecuteSql(u"update swzj set  XXDA='A' where ID=999"_s));
+    EXPECT_EQ(m_bank.lastRowsAffected(), 0) << "but it tells that it changed nothing";
+    EXPECT_TRUE(m_bank.ExecuteSql(u"update swzj set  XXDA='A' where ID=1"_s));
+    EXPECT_EQ(m_bank.lastRowsAffected(), 1);
 }
 
 TEST_P(QuestionBankTest, RefusedStatementsFail)
