@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "FakeServices.h"
+#include "GbkPage.h"
 #include "Grid.h"
 #include "HtmlViewer.h"
 #include "Label.h"
@@ -138,13 +139,7 @@ TEST_F(MainWindowTest, GuideButtonReloadsTheGuidePageOnEveryPress)
 {
     start();
     auto writeGuide = [&](const QString& text) {
-        QFile file(dir.filePath(u"BaoDian.html"_s));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QStringEncoder gbk("GBK");
-        file.write(
-            gbk.encode(u"<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=GBK\">"
-                       u"</head><body>"_s +
-                       text + u"</body></html>"_s));
+        ASSERT_TRUE(test::writeGbkPage(dir.filePath(u"BaoDian.html"_s), text));
     };
     auto* viewer = get<HtmlViewer>(u"超文本浏览框1"_s);
     writeGuide(u"宝典1"_s);

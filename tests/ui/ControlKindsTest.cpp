@@ -3,6 +3,7 @@
 #include "ControlProperties.h"
 #include "EditBox.h"
 #include "Fonts.h"
+#include "GbkPage.h"
 #include "Grid.h"
 #include "HtmlViewer.h"
 #include "Label.h"
@@ -260,13 +261,7 @@ TEST_F(ControlKindsTest, HtmlViewerShowsAGbkFileAndReloadsItOnEveryNavigation)
     QTemporaryDir dir;
     const QString path = dir.filePath(u"BaoDian.html"_s);
     auto writePage = [&](const QString& body) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QStringEncoder gbk("GBK");
-        file.write(
-            gbk.encode(u"<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=GBK\">"
-                       u"</head><body><p>"_s +
-                       body + u"</p></body></html>"_s));
+        ASSERT_TRUE(test::writeGbkPage(path, u"<p>"_s + body + u"</p>"_s));
     };
     auto* viewer = get<HtmlViewer>(u"超文本浏览框1"_s);
     writePage(u"考试简介"_s);
