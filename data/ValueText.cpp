@@ -87,4 +87,18 @@ double textToNumber(const QString& text)
     return QStringView(text).sliced(start, pos - start).toDouble();
 }
 
+QString trimmedBlanks(const QString& text)
+{
+    const auto isBlank = [](QChar c) {
+        return c == u' ' || c == u'\u3000';
+    };
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && isBlank(text[first]))
+        ++first;
+    while (last > first && isBlank(text[last - 1]))
+        --last;
+    return text.sliced(first, last - first);
+}
+
 } // namespace mirevo

@@ -15,4 +15,8 @@ QString valueToText(const QVariant& value);
 // sign, digits with an optional fraction and exponent), 0 when none.
 double textToNumber(const QString& text);
 
+// The text without its leading and trailing blanks, ASCII and full-width (U+3000); any other
+// white space stays.
+QString trimmedBlanks(const QString& text);
+
 } // namespace mirevo

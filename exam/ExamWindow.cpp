@@ -45,21 +45,6 @@ const QString judgementHeader = u"三、判断题(本类题共10小题，每小�
 const QString indefiniteHeader =
     u"四、不定项选择题(本类题共15小题，每小题2分，共30分。多选、少选、错选、不选均不得分)"_s;
 
-// Leading and trailing half-width and full-width spaces removed.
-QString trimmedOption(const QString& text)
-{
-    const auto isSpace = [](QChar c) {
-        return c == u' ' || c == u'\u3000';
-    };
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isSpace(text.at(begin)))
-        ++begin;
-    while (end > begin && isSpace(text.at(end - 1)))
-        --end;
-    return text.sliced(begin, end - begin);
-}
-
 QStringList optionControlNames()
 {
     QStringList names;
@@ -226,7 +211,7 @@ void ExamWindow::showExamQuestion(int k)
             auto* box = w.control<CheckBox>(u"选择框_"_s + letter);
             radio->setVisible(choice);
             box->setVisible(multiple);
-            const QString caption = letter + u"."_s + trimmedOption(readColumnText(state, u"XX"_s + letter));
+            const QString caption = letter + u"."_s + trimmedBlanks(readColumnText(state, u"XX"_s + letter));
             if (choice) {
                 radio->setCaption(caption);
                 radio->setChecked(stored.contains(letter));

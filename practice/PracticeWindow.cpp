@@ -43,21 +43,6 @@ const QString hideAnswerCaption = u"隐藏答案"_s;
 const QString markCaption = u"收藏本题"_s;
 const QString unmarkCaption = u"取消收藏"_s;
 
-// Leading and trailing blanks, ASCII and full-width, go; any other white space stays.
-QString trimmedOption(const QString& text)
-{
-    const auto isBlank = [](QChar c) {
-        return c == u' ' || c == u'\u3000';
-    };
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && isBlank(text[first]))
-        ++first;
-    while (last > first && isBlank(text[last - 1]))
-        --last;
-    return text.mid(first, last - first);
-}
-
 void setLeft(QWidget* widget, int left)
 {
     widget->move(left, widget->y());
@@ -207,7 +192,7 @@ void PracticeWindow::showPracticeQuestion(int number)
     get<Label>(u"透明标签_题型"_s)->setCaption(type);
     if (type != u"判断题"_s) {
         for (const QString& letter : letters)
-            texts.append(letter + u'.' + trimmedOption(readColumnText(m_state, u"XX"_s + letter)) +
+            texts.append(letter + u'.' + trimmedBlanks(readColumnText(m_state, u"XX"_s + letter)) +
                          u"\r\n"_s);
     }
     question->appendText(texts);

@@ -87,4 +87,11 @@ TEST(ValueTextRoundTrip, NumbersWrittenAsTextReadBackEqual)
         EXPECT_DOUBLE_EQ(mirevo::textToNumber(mirevo::valueToText(number)), number) << number;
 }
 
+TEST(TrimmedBlanks, RemovesAsciiAndFullWidthSpacesAtBothEndsOnly)
+{
+    EXPECT_EQ(mirevo::trimmedBlanks(u"  \u3000库存 现金 "_s), u"库存 现金"_s);
+    EXPECT_EQ(mirevo::trimmedBlanks(u"\t甲\n"_s), u"\t甲\n"_s) << "other white space stays";
+    EXPECT_EQ(mirevo::trimmedBlanks(u"\u3000 "_s), QString());
+}
+
 } // namespace
