@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace mirevo {
 
@@ -19,10 +20,34 @@ int openQuery(ProgramState& state, const QString& sql);
 // currentSql := sql; ExecuteSql(sql).
 bool runUpdate(ProgramState& state, const QString& sql);
 
+// What became of an update that stores a user's answer or mark in one row.
+enum class UpdateOutcome
+{
+    Stored,
+    NoRow,    // it ran and changed nothing: nothing is stored
+    Busy,     // another program holds the bank
+    ReadOnly, // the bank takes no writes
+    Failed,
+};
+
+// runUpdate for a statement that must change a row: an update that changes none did not store
+// anything.
+UpdateOutcome runRowUpdate(ProgramState& state, const QString& sql);
+
+// What the user is told when an answer or a mark was not stored.
+QString notStoredMessage(UpdateOutcome outcome);
+// What the user is told when a question could not be read.
+QString notReadMessage(const ProgramState& state);
+
 // The column of the current row of currentRecordSet, converted by the value-to-text rule.
 QString readColumnText(const ProgramState& state, const QString& column);
 
 // The column of the current row read as a number (text: its leading decimal number, else 0).
 double readColumnNumber(const ProgramState& state, const QString& column);
+
+// The column of the current row as an exact 64-bit integer: an integer value, a floating-point
+// value without a fraction that a 64-bit integer holds exactly, or a text of decimal digits
+// with an optional sign. Anything else is no integer.
+std::optional<qint64> readColumnInteger(const ProgramState& state, const QString& column);
 
 } // namespace mirevo

@@ -61,6 +61,33 @@ QVariant typedValue(const QVariant& value, QMetaType type)
     return value;
 }
 
+// SQLite reports its primary result code in the low byte of the native code; the ODBC drivers
+// carry only the engine's message.
+QuestionBank::Failure failureOf(const QSqlError& error)
+{
+    bool numeric = false;
+    const int code = error.nativeErrorCode().toInt(&numeric);
+    if (numeric) {
+        switch (code & 0xFF) {
+        case 5: // SQLITE_BUSY
+        case 6: // SQLITE_LOCKED
+            return QuestionBank::Failure::Busy;
+        case 8: // SQLITE_READONLY
+            return QuestionBank::Failure::ReadOnly;
+        default:
+            return QuestionBank::Failure::Other;
+        }
+    }
+    const QString text = error.text();
+    if (text.contains(u"locked"_s, Qt::CaseInsensitive) || text.contains(u"busy"_s, Qt::CaseInsensitive))
+        return QuestionBank::Failure::Busy;
+    if (text.contains(u"readonly"_s, Qt::CaseInsensitive) ||
+        text.contains(u"read-only"_s, Qt::CaseInsensitive) ||
+        text.contains(u"read only"_s, Qt::CaseInsensitive))
+        return QuestionBank::Failure::ReadOnly;
+    return QuestionBank::Failure::Other;
+}
+
 } // namespace
 
 struct QuestionBank::Connection
@@ -83,11 +110,15 @@ struct QuestionBank::Connection
 
     QString dialect(const QString& sql) const { return sqliteDialect ? toSqliteDialect(sql) : sql; }
 
-    bool answersRow(const QString& sql)
+    bool answersRow(const QString& sql, Failure* failure = nullptr)
     {
         QSqlQuery query(db);
         query.setForwardOnly(true);
-        return query.exec(sql) && query.next();
+        if (query.exec(sql) && query.next())
+            return true;
+        if (failure)
+            *failure = failureOf(query.lastError());
+        return false;
     }
 
     // Every update is on disk when ExecuteSql returns, and the bank stays one self-contained
@@ -105,30 +136,40 @@ struct QuestionBank::Connection
         query.exec(u"PRAGMA journal_mode=DELETE"_s);
     }
 
-    static std::unique_ptr<Connection> openSqlite(const QString& file, bool readOnly)
+    static std::unique_ptr<Connection> openSqlite(const QString& file, bool readOnly, Failure* failure)
     {
         auto connection = std::make_unique<Connection>(u"QSQLITE"_s);
         connection->db.setDatabaseName(file);
+        // A lock held by another program is waited for briefly, never for the driver's 5 s
+        QString options = u"QSQLITE_BUSY_TIMEOUT=%1"_s.arg(busyWaitMs);
         if (readOnly)
-            connection->db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
+            options += u";QSQLITE_OPEN_READONLY"_s;
+        connection->db.setConnectOptions(options);
         connection->sqliteDialect = true;
+        if (!connection->db.open()) {
+            *failure = failureOf(connection->db.lastError());
+            return nullptr;
+        }
         // SQLite opens lazily: reading the schema is what proves the file is a database
-        if (!connection->db.open() || !connection->answersRow(u"select count(*) from sqlite_master"_s))
+        if (!connection->answersRow(u"select count(*) from sqlite_master"_s, failure))
             return nullptr;
         connection->configureSqlite(readOnly);
         return connection;
     }
 
-    static std::unique_ptr<Connection> openOdbc(const QString& connectString, bool readOnly)
+    static std::unique_ptr<Connection> openOdbc(const QString& connectString, bool readOnly, Failure* failure)
     {
+        *failure = Failure::Other;
         if (connectString.trimmed().isEmpty() || !QSqlDatabase::isDriverAvailable(u"QODBC"_s))
             return nullptr;
         auto connection = std::make_unique<Connection>(u"QODBC"_s);
         connection->db.setDatabaseName(connectString);
         if (readOnly)
             connection->db.setConnectOptions(u"SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY"_s);
-        if (!connection->db.open())
+        if (!connection->db.open()) {
+            *failure = failureOf(connection->db.lastError());
             return nullptr;
+        }
         connection->sqliteDialect = connection->answersRow(u"select sqlite_version()"_s);
         if (connection->sqliteDialect)
             connection->configureSqlite(readOnly);
@@ -166,43 +207,51 @@ bool QuestionBank::OpenDatabase(const QString& databaseFile, const QString& user
                                 bool readOnly, [[maybe_unused]] bool noConnectDialog)
 {
     std::unique_ptr<Connection> connection;
+    m_lastFailure = Failure::Other;
     switch (sniffFile(databaseFile)) {
     case FileKind::Unreadable:
         return false;
     case FileKind::Sqlite:
-        connection = Connection::openSqlite(databaseFile, readOnly);
+        connection = Connection::openSqlite(databaseFile, readOnly, &m_lastFailure);
         break;
     case FileKind::Other:
         // "ODBC;" marks the string as an ODBC one for its callers; the driver manager takes the rest
         connection = Connection::openOdbc(
             accessConnectString(databaseFile, userName, password).sliced(QStringView(u"ODBC;").size()),
-            readOnly);
+            readOnly, &m_lastFailure);
         break;
     }
     if (!connection)
         return false;
     replaceConnection(std::move(connection));
+    m_lastFailure = Failure::None;
     return true;
 }
 
 bool QuestionBank::OpenOdbc(const QString& connectString, bool readOnly)
 {
-    auto connection = Connection::openOdbc(connectString, readOnly);
+    auto connection = Connection::openOdbc(connectString, readOnly, &m_lastFailure);
     if (!connection)
         return false;
     replaceConnection(std::move(connection));
+    m_lastFailure = Failure::None;
     return true;
 }
 
 int QuestionBank::OpenTable(const QString& sql)
 {
+    m_lastFailure = Failure::Other;
     if (!m_connection || sql.trimmed().isEmpty())
         return 0;
     auto recordSet = std::make_shared<RecordSet>();
     {
         QSqlQuery query(m_connection->db);
         query.setForwardOnly(true);
-        if (!query.exec(m_connection->dialect(sql)) || !query.isSelect())
+        if (!query.exec(m_connection->dialect(sql))) {
+            m_lastFailure = failureOf(query.lastError());
+            return 0;
+        }
+        if (!query.isSelect())
             return 0;
         const QSqlRecord record = query.record();
         const int columnCount = record.count();
@@ -217,9 +266,12 @@ int QuestionBank::OpenTable(const QString& sql)
                 recordSet->values << typedValue(query.value(column), types.at(column));
             ++recordSet->rowCount;
         }
-        if (query.lastError().type() != QSqlError::NoError)
+        if (query.lastError().type() != QSqlError::NoError) {
+            m_lastFailure = failureOf(query.lastError());
             return 0;
+        }
     }
+    m_lastFailure = Failure::None;
     return addRecordSet(std::move(recordSet));
 }
 
@@ -257,12 +309,16 @@ QVariant QuestionBank::ReadColByName(int recordSet, const QString& column) const
 
 bool QuestionBank::ExecuteSql(const QString& sql)
 {
+    m_lastFailure = Failure::Other;
     if (!m_connection || sql.trimmed().isEmpty())
         return false;
     QSqlQuery query(m_connection->db);
-    if (!query.exec(m_connection->dialect(sql)))
+    if (!query.exec(m_connection->dialect(sql))) {
+        m_lastFailure = failureOf(query.lastError());
         return false;
+    }
     m_lastRowsAffected = query.numRowsAffected();
+    m_lastFailure = Failure::None;
     return true;
 }
 

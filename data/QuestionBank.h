@@ -17,6 +17,18 @@ namespace mirevo {
 class QuestionBank
 {
 public:
+    // Why the last operation on the bank failed.
+    enum class Failure
+    {
+        None,
+        Busy,     // another program holds a lock on the file beyond the wait for it
+        ReadOnly, // the file or its connection takes no writes
+        Other,
+    };
+
+    // How long an operation waits for another program's lock before it fails as busy.
+    static constexpr int busyWaitMs = 1000;
+
     QuestionBank();
     ~QuestionBank();
     QuestionBank(const QuestionBank&) = delete;
@@ -41,6 +53,8 @@ public:
     bool ExecuteSql(const QString& sql);
     // The rows the last successful ExecuteSql changed; −1 when the driver does not tell.
     int lastRowsAffected() const { return m_lastRowsAffected; }
+    // Why the last OpenDatabase, OpenOdbc, OpenTable or ExecuteSql failed; None after a success.
+    Failure lastFailure() const { return m_lastFailure; }
     void CloseTable(int recordSet);
     void CloseDatabase();
 
@@ -58,6 +72,7 @@ private:
     QHash<int, std::shared_ptr<RecordSet>> m_recordSets;
     int m_nextHandle = 1;
     int m_lastRowsAffected = -1;
+    Failure m_lastFailure = Failure::None;
 };
 
 } // namespace mirevo

@@ -1,11 +1,13 @@
 #include "BankAccess.h"
 
+#include "BankLock.h"
 #include "ProgramState.h"
 #include "QuestionBank.h"
 #include "TempProgramDir.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 using mirevo::ProgramState;
@@ -73,6 +75,53 @@ TEST_F(BankAccessTest, ReadsNumbersFromIntegersAndTexts)
     EXPECT_EQ(mirevo::readColumnText(m_state, u"DF"_s), u"58.5"_s);
     EXPECT_EQ(mirevo::readColumnNumber(m_state, u"SJ"_s), 3.0);
     EXPECT_EQ(mirevo::readColumnNumber(m_state, u"nosuch"_s), 0.0);
+}
+
+// IDs as the bank holds them, with no detour through floating point; anything that is not a
+// whole number is no ID.
+TEST_F(BankAccessTest, IntegersAreReadExactly)
+{
+    ASSERT_TRUE(m_dir.execute(u"CREATE TABLE ids (k INTEGER, v)"_s));
+    ASSERT_TRUE(m_dir.execute(u"INSERT INTO ids VALUES (1, 9223372036854775807), (2, 9007199254740993), "
+                              u"(3, -7), (4, 12.0), (5, 12.5), (6, ' 42 '), (7, '4x'), (8, ''), "
+                              u"(9, 1e300), (10, NULL)"_s));
+    const QList<std::optional<qint64>> expected = {std::numeric_limits<qint64>::max(),
+                                                   9007199254740993LL,
+                                                   -7,
+                                                   12,
+                                                   std::nullopt,
+                                                   42,
+                                                   std::nullopt,
+                                                   std::nullopt,
+                                                   std::nullopt,
+                                                   std::nullopt};
+    for (int k = 1; k <= expected.size(); ++k) {
+        mirevo::openQuery(m_state, u"select v from ids where k=%1"_s.arg(k));
+        EXPECT_EQ(mirevo::readColumnInteger(m_state, u"v"_s), expected.at(k - 1)) << "row " << k;
+    }
+}
+
+// An update is stored only when it changed a row; a busy or read-only bank is told apart, each
+// with its own message.
+TEST_F(BankAccessTest, RowUpdatesTellWhatBecameOfThem)
+{
+    using mirevo::UpdateOutcome;
+    EXPECT_EQ(mirevo::runRowUpdate(m_state, u"update swzj set  XXDA='C' where ID=1"_s),
+              UpdateOutcome::Stored);
+    EXPECT_EQ(mirevo::runRowUpdate(m_state, u"update swzj set  XXDA='C' where ID=99"_s),
+              UpdateOutcome::NoRow);
+    EXPECT_EQ(mirevo::runRowUpdate(m_state, u"update sw21 set  XXDA='C' where ID=1"_s),
+              UpdateOutcome::Failed);
+    {
+        mirevo::test::BankLock lock(m_dir.bankPath());
+        EXPECT_EQ(mirevo::runRowUpdate(m_state, u"update swzj set  XXDA='D' where ID=1"_s),
+                  UpdateOutcome::Busy);
+    }
+    EXPECT_EQ(mirevo::notStoredMessage(UpdateOutcome::NoRow), u"错误代码！"_s);
+    EXPECT_EQ(mirevo::notStoredMessage(UpdateOutcome::Failed), u"错误代码！"_s);
+    EXPECT_NE(mirevo::notStoredMessage(UpdateOutcome::Busy),
+              mirevo::notStoredMessage(UpdateOutcome::ReadOnly));
+    EXPECT_EQ(m_dir.bankValue(u"select XXDA from swzj where ID=1"_s).toString(), u"C"_s);
 }
 
 TEST_F(BankAccessTest, UpdateIsKeptAndWritten)

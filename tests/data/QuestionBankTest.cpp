@@ -1,12 +1,14 @@
 #include "QuestionBank.h"
 
 #include "BankBackend.h"
+#include "BankLock.h"
 #include "TempProgramDir.h"
 
 #include <QFile>
 #include <QSet>
 #include <QSqlDatabase>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 using mirevo::BankQuestion;
@@ -199,7 +201,10 @@ TEST_P(QuestionBankTest, ReadOnlyConnectionRefusesUpdates)
     ASSERT_TRUE(open(reader, true));
     EXPECT_GT(reader.OpenTable(u"select  * from swzj"_s), 0);
     EXPECT_FALSE(reader.ExecuteSql(u"update swzj set  XXDA='D' where ID=1"_s));
+    EXPECT_EQ(reader.lastFailure(), QuestionBank::Failure::ReadOnly);
     EXPECT_EQ(m_dir.bankValue(u"select XXDA from swzj where ID=1"_s).toString(), u"B"_s);
+    EXPECT_GT(reader.OpenTable(u"select  * from swzj"_s), 0);
+    EXPECT_EQ(reader.lastFailure(), QuestionBank::Failure::None) << "a success clears the failure";
 }
 
 TEST_P(QuestionBankTest, EachComponentHasItsOwnConnectionAndRemovesIt)
@@ -254,6 +259,27 @@ protected:
     QuestionBank m_bank;
     int m_handle = 0;
 };
+
+// Another program holding the bank makes every operation fail as busy after a short wait,
+// never as a fault of the statement, and the bank works again once it is let go.
+TEST_F(QuestionBankFileTest, ALockHeldByAnotherProgramIsBusy)
+{
+    auto lock = std::make_unique<mirevo::test::BankLock>(m_dir.bankPath());
+    ASSERT_TRUE(lock->isLocked());
+    EXPECT_FALSE(m_bank.ExecuteSql(u"update swzj set  XXDA='A' where ID=5"_s));
+    EXPECT_EQ(m_bank.lastFailure(), QuestionBank::Failure::Busy);
+    EXPECT_EQ(m_bank.OpenTable(u"select  * from swzj"_s), 0);
+    EXPECT_EQ(m_bank.lastFailure(), QuestionBank::Failure::Busy);
+    QuestionBank second;
+    EXPECT_FALSE(second.OpenDatabase(m_dir.bankPath()));
+    EXPECT_EQ(second.lastFailure(), QuestionBank::Failure::Busy);
+
+    EXPECT_FALSE(m_bank.ExecuteSql(u"update nosuchtable set  XXDA='A' where ID=5"_s));
+    EXPECT_NE(m_bank.lastFailure(), QuestionBank::Failure::Busy) << "a bad statement is no busy bank";
+    lock.reset();
+    expectConnectionKept();
+    EXPECT_EQ(m_bank.lastFailure(), QuestionBank::Failure::None);
+}
 
 TEST_F(QuestionBankFileTest, MissingFileFailsAndKeepsTheConnection)
 {
