@@ -5,8 +5,8 @@
 
 namespace mirevo {
 
-// One chapter as the chapter page lists it. Name and count are display texts only: the
-// count is never compared with the question bank.
+// One chapter as the chapter page lists it. The count is also the number of questions the
+// chapter holds in the bank, as mirevo-bank checks.
 struct ChapterEntry
 {
     QString name;
