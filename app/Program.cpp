@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 #include "ProgramState.h"
 #include "SystemServices.h"
+#include "Translations.h"
 
 #include <QApplication>
 
@@ -15,6 +16,7 @@ int runProgram(const QString& programDirectory)
     // the main window hides while the practice and examination windows are open.
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutions();
+    installQtTranslations();
 
     SystemServices system;
     ProgramState state;

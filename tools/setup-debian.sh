@@ -5,7 +5,7 @@ set -eu
 
 PACKAGES="
 cmake ninja-build g++ clang clang-format pkg-config
-qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-odbc
+qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-odbc qt6-translations-l10n
 unixodbc unixodbc-dev odbcinst libsqliteodbc
 libcurl4-openssl-dev libqrencode-dev
 libgtest-dev libgmock-dev googletest libbenchmark-dev

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PlainCaption.h"
+
 #include <QPushButton>
 
 namespace mirevo {
@@ -11,8 +13,8 @@ class Button : public QPushButton
 public:
     explicit Button(QWidget* parent = nullptr);
 
-    QString caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
+    QString caption() const { return fromButtonText(text()); }
+    void setCaption(const QString& caption) { setText(toButtonText(caption)); }
     void setPicture(const QPixmap& pixmap);
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PlainCaption.h"
+
 #include <QCheckBox>
 
 namespace mirevo {
@@ -11,9 +13,13 @@ class CheckBox : public QCheckBox
 public:
     explicit CheckBox(QWidget* parent = nullptr) : QCheckBox(parent) {}
 
-    QString caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
+    QString caption() const { return fromButtonText(text()); }
+    void setCaption(const QString& caption) { setText(toButtonText(caption)); }
     void setColours(const QColor& text, const QColor& back);
+
+protected:
+    // The whole rectangle of the control takes the click, not only its mark and caption.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
 } // namespace mirevo

@@ -26,6 +26,12 @@ int Grid::cursorRow() const
     return row < 0 ? -1 : row + m_fixedRows;
 }
 
+void Grid::setCursorRow(int row)
+{
+    if (row >= m_fixedRows && row < gridRowCount())
+        setCurrentCell(row - m_fixedRows, qMax(0, currentColumn()));
+}
+
 bool Grid::setCell(int row, int column, int kind, const QString& value)
 {
     Q_UNUSED(kind) // every kind the screens use is shown as text

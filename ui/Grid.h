@@ -20,6 +20,9 @@ public:
     int gridRowCount() const { return rowCount() + m_fixedRows; }
     // The row of the current cell; negative when there is none.
     int cursorRow() const;
+    // Moves the cursor to the row (header rows counted), keeping its column; a row outside the
+    // data rows is ignored.
+    void setCursorRow(int row);
     bool setCell(int row, int column, int kind, const QString& value);
     QString cell(int row, int column) const;
     bool setGridColumnWidth(int column, int width);

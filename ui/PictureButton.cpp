@@ -134,7 +134,7 @@ void PictureButton::drawFace(QPainter& painter, const QColor& back) const
 
 void PictureButton::drawContent(QPainter& painter, const QPixmap& pixmap, const QColor& text) const
 {
-    const QString caption = this->text();
+    const QString caption = this->caption();
     painter.setPen(text);
     painter.setFont(font());
 
@@ -152,7 +152,7 @@ void PictureButton::drawContent(QPainter& painter, const QPixmap& pixmap, const 
 
     const QSize logical = (QSizeF(pixmap.size()) / qMax(1.0, pixmap.devicePixelRatio())).toSize();
     if (pixmap.isNull()) {
-        painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, caption);
+        painter.drawText(rect(), Qt::AlignCenter, caption);
         return;
     }
     if (caption.isEmpty()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Pictures.h"
+#include "PlainCaption.h"
 
 #include <QAbstractButton>
 #include <QColor>
@@ -30,8 +31,8 @@ public:
 
     explicit PictureButton(QWidget* parent = nullptr);
 
-    QString caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
+    QString caption() const { return fromButtonText(text()); }
+    void setCaption(const QString& caption) { setText(toButtonText(caption)); }
 
     int buttonStyle() const { return m_buttonStyle; }
     void setButtonStyle(int style);

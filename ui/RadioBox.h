@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PlainCaption.h"
+
 #include <QRadioButton>
 
 namespace mirevo {
@@ -13,11 +15,13 @@ class RadioBox : public QRadioButton
 public:
     explicit RadioBox(QWidget* parent = nullptr);
 
-    QString caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
+    QString caption() const { return fromButtonText(text()); }
+    void setCaption(const QString& caption) { setText(toButtonText(caption)); }
     void setColours(const QColor& text, const QColor& back);
 
 protected:
+    // The whole rectangle of the control takes the click, not only its mark and caption.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
     void nextCheckState() override;
     void keyPressEvent(QKeyEvent* event) override;
 

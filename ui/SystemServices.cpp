@@ -1,5 +1,7 @@
 #include "SystemServices.h"
 
+#include "CalculatorWindow.h"
+
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QProcess>
@@ -59,6 +61,8 @@ QMessageBox::Icon iconOfStyle(int style)
 int QtMessageBoxService::show(const QString& text, int style, const QString& title)
 {
     QMessageBox box(iconOfStyle(style), title, text);
+    // A message may quote a file name or a question: it is never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     const QList<ButtonChoice> choices = buttonsOfStyle(style);
     for (const ButtonChoice& choice : choices)
@@ -86,13 +90,12 @@ QStringList SystemProcessService::calculatorCandidates()
 
 void SystemProcessService::startCalculator()
 {
-    for (const QString& candidate : calculatorCandidates()) {
+    for (const QString& candidate : std::as_const(m_candidates)) {
         const QString program = QStandardPaths::findExecutable(candidate);
-        if (!program.isEmpty()) {
-            QProcess::startDetached(program, {});
+        if (!program.isEmpty() && QProcess::startDetached(program, {}))
             return;
-        }
     }
+    CalculatorWindow::showCalculator();
 }
 
 void DesktopAddressService::open(const QString& address)

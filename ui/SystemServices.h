@@ -14,12 +14,19 @@ public:
     int show(const QString& text, int style, const QString& title) override;
 };
 
+// Starts the system's calculator; where none can be started, opens the built-in one.
 class SystemProcessService final : public ProcessService
 {
 public:
+    explicit SystemProcessService(QStringList candidates = calculatorCandidates())
+        : m_candidates(std::move(candidates))
+    {}
     void startCalculator() override;
     // The calculators looked for on the search path where there is no "calc.exe".
     static QStringList calculatorCandidates();
+
+private:
+    QStringList m_candidates;
 };
 
 class DesktopAddressService final : public AddressService

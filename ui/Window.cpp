@@ -64,7 +64,7 @@ Window::Window(const WindowDescription& description, QWidget* parent)
     createControls();
     if (m_description.escCloses) {
         auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-        connect(escape, &QShortcut::activated, this, &Window::closeWindow);
+        connect(escape, &QShortcut::activated, this, &Window::userClose);
     }
     applyCreationPosition();
 }
@@ -347,6 +347,13 @@ void Window::closeEvent(QCloseEvent* event)
 {
     // Every close request (close box, Esc, the system) goes the one queued way.
     event->ignore();
+    userClose();
+}
+
+void Window::userClose()
+{
+    if (m_closeRequested || (m_closeGuard && !m_closeGuard()))
+        return;
     closeWindow();
 }
 
@@ -377,7 +384,7 @@ void Window::showFirstTime()
     switch (m_position) {
     case PositionMaximized:
         maximizeOverWorkArea();
-        if (!isResizableBorder(m_description.border))
+        if (!canMaximize())
             show();
         break;
     case PositionMinimized:
@@ -423,11 +430,31 @@ void Window::setPosition(int position)
     m_position = position;
 }
 
+bool Window::canMaximize() const
+{
+    // A window with a maximize box is maximized by the platform, frame and title bar on the
+    // work area, whatever its border.
+    return isResizableBorder(m_description.border) || m_description.maximizeBox;
+}
+
+void Window::showRestored()
+{
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
 void Window::maximizeOverWorkArea()
 {
-    if (isResizableBorder(m_description.border)) {
-        if (m_createdMaximized && !m_opened)
-            m_normalGeometry = m_normalGeometry.isValid() ? m_normalGeometry : geometry();
+    if (canMaximize()) {
+        if (!isMaximized() && !(m_createdMaximized && !m_opened))
+            m_normalGeometry = geometry();
+        // The platform maximizes the window, frame and title bar on the work area; the client
+        // area takes the work area's size at once, so that the handlers see it before the
+        // platform answers.
+        setGeometry(workArea().marginsRemoved(frameMargins()));
         showMaximized();
         return;
     }
@@ -441,8 +468,11 @@ void Window::maximizeOverWorkArea()
 
 void Window::restoreNormal()
 {
+    const bool wasMaximized = isMaximized();
     if (isMinimized() || isMaximized())
         showNormal();
+    if (wasMaximized && m_normalGeometry.isValid())
+        setGeometry(m_normalGeometry);
     if (m_fixedMaximized) {
         m_fixedMaximized = false;
         setClientGeometry(m_normalGeometry);
@@ -469,7 +499,7 @@ QRect Window::workArea() const
 
 void Window::setClientSize(const QSize& size)
 {
-    if (isResizableBorder(m_description.border)) {
+    if (canMaximize()) {
         resize(size);
         return;
     }

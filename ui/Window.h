@@ -60,6 +60,9 @@ public:
     int outerWidth() const { return frameGeometry().width(); }
     int outerHeight() const { return frameGeometry().height(); }
 
+    // Shows the window again after a hide, restored if it was minimized meanwhile.
+    void showRestored();
+
     // Runs created, position changed and size changed, then shows the window; returns as soon
     // as it is shown. Modal: the application's other windows take no input meanwhile.
     bool open(bool modal);
@@ -67,6 +70,9 @@ public:
     // Queues the window's destruction: it goes once the running handler has returned, after
     // its about-to-be-destroyed event.
     void closeWindow();
+    // Asked before the user closes the window (close box, Esc, the system); false keeps it open.
+    // Closing by closeWindow() asks nothing.
+    void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
     bool isClosing() const { return m_closeRequested; }
 
     // The control whose event is being handled; only valid inside a handler.
@@ -111,7 +117,9 @@ private:
     bool handleDrag(QObject* watched, QEvent* event);
     bool isDragSource(const QObject* object) const;
     void destroyNow();
+    void userClose();
 
+    bool canMaximize() const;
     void applyCreationPosition();
     void showFirstTime();
     void maximizeOverWorkArea();
@@ -128,6 +136,7 @@ private:
     QHash<QObject*, const ControlDescription*> m_controlDescriptions;
     QHash<QObject*, QList<Binding>> m_bindings;
     QPointer<QObject> m_eventSource;
+    std::function<bool()> m_closeGuard;
 
     int m_position = PositionNormal;
     bool m_createdMaximized = false;

@@ -1,4 +1,5 @@
 #include "Fonts.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@ public:
         m_app = std::make_unique<QApplication>(m_argc, m_argv);
         QApplication::setQuitOnLastWindowClosed(false);
         mirevo::installFontSubstitutions();
+        mirevo::installQtTranslations();
     }
     void TearDown() override { m_app.reset(); }
 

@@ -18,6 +18,7 @@ struct Seen
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QList<QMessageBox::StandardButton> buttons;
+    QStringList buttonTexts;
 };
 
 // Shows a box and presses `press` on it from the event loop, as a user would.
@@ -31,8 +32,10 @@ int showAndPress(int style, QMessageBox::StandardButton press, Seen& seen,
         seen.title = box->windowTitle();
         seen.text = box->text();
         seen.icon = box->icon();
-        for (QAbstractButton* button : box->buttons())
+        for (QAbstractButton* button : box->buttons()) {
             seen.buttons.append(box->standardButton(button));
+            seen.buttonTexts.append(button->text());
+        }
         QTest::mouseClick(box->button(press), Qt::LeftButton);
     });
     QtMessageBoxService service;
@@ -64,6 +67,32 @@ TEST(MessageBoxTest, StyleSixtyFourHasTheInformationIconAndItsOwnTitle)
     EXPECT_EQ(showAndPress(StyleIconInformation, QMessageBox::Ok, seen, u"评分"_s), ButtonOk);
     EXPECT_EQ(seen.icon, QMessageBox::Information);
     EXPECT_EQ(seen.title, u"评分"_s);
+}
+
+// The buttons speak the program's language, not Qt's English.
+TEST(MessageBoxTest, ButtonsReadChinese)
+{
+    Seen ok;
+    showAndPress(StyleOk, QMessageBox::Ok, ok);
+    EXPECT_EQ(ok.buttonTexts, QStringList{u"确定"_s});
+    Seen yesNo;
+    showAndPress(StyleYesNo, QMessageBox::Yes, yesNo);
+    ASSERT_EQ(yesNo.buttonTexts.size(), 2);
+    EXPECT_TRUE(yesNo.buttonTexts.at(0).startsWith(u"是"_s)) << yesNo.buttonTexts.at(0).toStdString();
+    EXPECT_TRUE(yesNo.buttonTexts.at(1).startsWith(u"否"_s)) << yesNo.buttonTexts.at(1).toStdString();
+}
+
+// A message that quotes a name with markup in it shows the markup as text.
+TEST(MessageBoxTest, TextIsNeverMarkup)
+{
+    QTimer::singleShot(0, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    QtMessageBoxService service;
+    service.show(u"<b>R&D</b>"_s, StyleOk, defaultMessageBoxTitle());
 }
 
 } // namespace
