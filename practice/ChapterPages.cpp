@@ -47,7 +47,6 @@ void ChapterPages::fillChapterGrid()
     auto* grid = m_mainWindow.control<Grid>(chapterGrid);
     // Qt forgets the current cell with its row; the catalogue keeps the cursor where it was.
     const int cursorRow = grid->cursorRow();
-    const int cursorColumn = grid->currentColumn();
     const int rows = grid->gridRowCount();
     for (int i = 0; i < rows; ++i)
         grid->deleteGridRow(1);
@@ -61,8 +60,7 @@ void ChapterPages::fillChapterGrid()
         grid->setCell(row, 0, Grid::TextCell, chapter.name);
         grid->setCell(row, 1, Grid::TextCell, chapter.count);
     }
-    if (cursorRow >= 1 && cursorRow < grid->gridRowCount())
-        grid->setCurrentCell(cursorRow - 1, qMax(0, cursorColumn));
+    grid->setCursorRow(cursorRow);
 }
 
 void ChapterPages::showFavouritesPage()
@@ -70,6 +68,11 @@ void ChapterPages::showFavouritesPage()
     m_mainWindow.control<PageControl>(u"高级选择夹1"_s)->setCurrentPage(favouritesPage);
     m_mainWindow.control<Label>(u"标签_科目"_s)
         ->setCaption(m_mainWindow.control<Label>(u"标签_当前科目"_s)->caption());
+    refreshFavouritesCount();
+}
+
+void ChapterPages::refreshFavouritesCount()
+{
     auto* count = m_mainWindow.control<Label>(u"标签_数量"_s);
     countFavourites(*count, favouritesQuery(m_state.currentSubject));
     auto* picture = m_mainWindow.control<QWidget>(u"图片框_错题收藏"_s);
@@ -89,8 +92,9 @@ void ChapterPages::countFavourites(Label& label, const QString& query)
         return;
     QuestionBank& bank = *m_state.questionBank;
     int count = 0;
+    // Counted as the practice window lists them: rows whose ID is a positive integer.
     for (; !bank.IsEOF(recordSet); bank.MoveNext(recordSet)) {
-        if (readColumnNumber(m_state, u"ID"_s) > 0.0000001)
+        if (const std::optional<qint64> id = readColumnInteger(m_state, u"ID"_s); id && *id > 0)
             ++count;
     }
     label.setCaption(QString::number(count));
@@ -122,6 +126,8 @@ void ChapterPages::openPracticeWindow(bool modal)
         return;
     }
     m_practice = new PracticeWindow(m_mainWindow, m_state, m_services, m_settings, this);
+    // Marks taken off or put on during practice show on page 3 as soon as the window closes.
+    connect(m_practice->window(), &Window::aboutToBeDestroyed, this, &ChapterPages::refreshFavouritesCount);
     m_practice->open(modal);
 }
 

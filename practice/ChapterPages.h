@@ -26,6 +26,8 @@ public:
     void fillChapterGrid();
     // Shows page 3 with the subject and the favourites count, or the picture when there is none.
     void showFavouritesPage();
+    // Counts the favourites of currentSubject again into page 3, picture included.
+    void refreshFavouritesCount();
 
 private:
     void enterChapterPractice();

@@ -94,6 +94,20 @@ void PracticeCard::setColour(int k, Colour colour)
         c->setBackColour(colourValue(colour));
 }
 
+QList<QColor> PracticeCard::colours() const
+{
+    QList<QColor> backs;
+    for (const PictureButton* c : m_cells)
+        backs.append(c->backColour());
+    return backs;
+}
+
+void PracticeCard::restoreColours(const QList<QColor>& colours)
+{
+    for (qsizetype i = 0; i < qMin(colours.size(), m_cells.size()); ++i)
+        m_cells.at(i)->setBackColour(colours.at(i));
+}
+
 void PracticeCard::whitenCurrentCells()
 {
     for (PictureButton* c : std::as_const(m_cells)) {
@@ -106,6 +120,12 @@ void PracticeCard::markAnswered(int k)
 {
     if (PictureButton* c = cell(k))
         c->setButtonStyle(PictureButton::Raised);
+}
+
+void PracticeCard::unmarkAnswered(int k)
+{
+    if (PictureButton* c = cell(k))
+        c->setButtonStyle(PictureButton::Flat);
 }
 
 bool PracticeCard::isMarkedAnswered(int k) const

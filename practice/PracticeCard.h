@@ -38,10 +38,14 @@ public:
     int cellNumber(const QObject* source) const;
 
     void setColour(int k, Colour colour);
+    // The background of every cell, in order, and the same given back.
+    QList<QColor> colours() const;
+    void restoreColours(const QList<QColor>& colours);
     // Every cell in the current-question colour becomes white.
     void whitenCurrentCells();
 
     void markAnswered(int k);
+    void unmarkAnswered(int k);
     bool isMarkedAnswered(int k) const;
 
 private:

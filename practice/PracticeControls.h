@@ -38,6 +38,10 @@ QStringList allOptions();
 // The number of the question on display, read from 标签_通用号 as an integer.
 int displayedNumber(const Window& window);
 
+// Sets the option controls of a question of the type to the answer text, by writing `checked`
+// (no click is raised); the controls of the other types are left as they are.
+void checkAnswer(const Window& window, const QString& type, const QString& answer);
+
 } // namespace practiceControls
 
 } // namespace mirevo

@@ -25,13 +25,23 @@ void PracticeRecording::bindOptions()
 {
     for (const QString& name : allOptions())
         m_window.bind(name, ControlEvent::LeftButtonPressed, [this] { markPracticeCellAnswered(); });
+    // A click marks the cell as well: a choice made with the keyboard has had no press.
     for (const QString& letter : letters) {
-        m_window.bind(singleRadio(letter), ControlEvent::Clicked,
-                      [this, letter] { savePracticeSingle(letter); });
-        m_window.bind(multipleBox(letter), ControlEvent::Clicked, [this] { savePracticeMultiple(); });
+        m_window.bind(singleRadio(letter), ControlEvent::Clicked, [this, letter] {
+            markPracticeCellAnswered();
+            savePracticeSingle(letter);
+        });
+        m_window.bind(multipleBox(letter), ControlEvent::Clicked, [this] {
+            markPracticeCellAnswered();
+            savePracticeMultiple();
+        });
     }
-    m_window.bind(trueRadio, ControlEvent::Clicked, [this] { savePracticeTrueFalse(trueAnswer); });
-    m_window.bind(falseRadio, ControlEvent::Clicked, [this] { savePracticeTrueFalse(falseAnswer); });
+    for (const QString& value : {trueAnswer, falseAnswer}) {
+        m_window.bind(value == trueAnswer ? trueRadio : falseRadio, ControlEvent::Clicked, [this, value] {
+            markPracticeCellAnswered();
+            savePracticeTrueFalse(value);
+        });
+    }
 }
 
 std::optional<qint64> PracticeRecording::displayedQuestionId(int number) const
@@ -51,59 +61,65 @@ void PracticeRecording::markPracticeCellAnswered()
     m_card.markAnswered(displayedNumber(m_window));
 }
 
-void PracticeRecording::store(const QString& answer)
+bool PracticeRecording::store(const QString& answer)
 {
     const int number = displayedNumber(m_window);
     const std::optional<qint64> id = displayedQuestionId(number);
     if (!id)
-        return;
+        return true;
     // A correctness colour is shown only for an answer that was kept.
-    if (!runUpdate(m_state, answerUpdate(m_state.currentSubject, answer, *id))) {
-        m_messageBox.show(u"错误代码！"_s);
-        return;
+    const UpdateOutcome outcome = runRowUpdate(m_state, answerUpdate(m_state.currentSubject, answer, *id));
+    if (outcome != UpdateOutcome::Stored) {
+        m_messageBox.show(notStoredMessage(outcome));
+        checkAnswer(m_window, m_window.control<Label>(u"透明标签_题型"_s)->caption(), m_storedAnswer);
+        if (m_storedAnswer.isEmpty())
+            m_card.unmarkAnswered(number);
+        return false;
     }
+    m_storedAnswer = answer;
     if (!m_card.isMarkedAnswered(number))
-        return;
+        return true;
     const bool right = m_window.control<Label>(standardAnswerLabel)->caption() == answer;
     m_card.setColour(number, right ? PracticeCard::Colour::Right : PracticeCard::Colour::Wrong);
+    return true;
 }
 
-void PracticeRecording::savePracticeSingle(const QString& letter)
+bool PracticeRecording::savePracticeSingle(const QString& letter)
 {
-    store(letter);
+    return store(letter);
 }
 
-void PracticeRecording::savePracticeTrueFalse(const QString& value)
+bool PracticeRecording::savePracticeTrueFalse(const QString& value)
 {
-    store(value);
+    return store(value);
 }
 
-void PracticeRecording::savePracticeMultiple()
+bool PracticeRecording::savePracticeMultiple()
 {
     QString ticked;
     for (const QString& letter : letters) {
         if (isChecked(multipleBox(letter)))
             ticked += letter;
     }
-    store(ticked);
+    return store(ticked);
 }
 
-void PracticeRecording::resavePracticeSingle()
+bool PracticeRecording::resavePracticeSingle()
 {
     for (const QString& letter : letters) {
-        if (isChecked(singleRadio(letter))) {
-            savePracticeSingle(letter);
-            return;
-        }
+        if (isChecked(singleRadio(letter)))
+            return savePracticeSingle(letter);
     }
+    return true;
 }
 
-void PracticeRecording::resavePracticeTrueFalse()
+bool PracticeRecording::resavePracticeTrueFalse()
 {
     if (isChecked(trueRadio))
-        savePracticeTrueFalse(trueAnswer);
-    else if (isChecked(falseRadio))
-        savePracticeTrueFalse(falseAnswer);
+        return savePracticeTrueFalse(trueAnswer);
+    if (isChecked(falseRadio))
+        return savePracticeTrueFalse(falseAnswer);
+    return true;
 }
 
 } // namespace mirevo

@@ -13,7 +13,9 @@ struct ProgramState;
 
 // Stores the user's practice answers as they are given: a press on an option marks the
 // question's card cell, the click that follows writes the answer into XXDA and, once it is
-// kept, colours a marked cell by whether it equals the standard answer shown.
+// kept, colours a marked cell by whether it equals the standard answer shown. A choice made
+// with the keyboard marks the cell as a press would. An answer that is not kept is said so,
+// and the options and the cell go back to the answer the bank holds.
 class PracticeRecording
 {
 public:
@@ -23,17 +25,21 @@ public:
     // Binds the left-button press and the click of the ten option controls.
     void bindOptions();
 
+    // The question on display and the answer the bank holds for it.
+    void questionShown(const QString& storedAnswer) { m_storedAnswer = storedAnswer; }
+
     void markPracticeCellAnswered();
-    void savePracticeSingle(const QString& letter);
-    void savePracticeTrueFalse(const QString& value);
-    void savePracticeMultiple();
-    void resavePracticeSingle();
-    void resavePracticeTrueFalse();
+    // Each returns false when an answer was to be stored and was not.
+    bool savePracticeSingle(const QString& letter);
+    bool savePracticeTrueFalse(const QString& value);
+    bool savePracticeMultiple();
+    bool resavePracticeSingle();
+    bool resavePracticeTrueFalse();
 
 private:
     // The ID of the question on display; none while no question is shown.
     std::optional<qint64> displayedQuestionId(int number) const;
-    void store(const QString& answer);
+    bool store(const QString& answer);
     bool isChecked(const QString& name) const;
 
     Window& m_window;
@@ -41,6 +47,7 @@ private:
     ProgramState& m_state;
     MessageBoxService& m_messageBox;
     const QList<qint64>& m_questionIds;
+    QString m_storedAnswer;
 };
 
 } // namespace mirevo

@@ -144,17 +144,37 @@ void PracticeWindow::loadPracticeList(const QString& query)
         showNoQuestion();
         return;
     }
+    struct Listed
+    {
+        qint64 id;
+        bool answered;
+        bool right;
+    };
+    QList<Listed> listed;
     QuestionBank& bank = *m_state.questionBank;
     for (; !bank.IsEOF(recordSet); bank.MoveNext(recordSet)) {
-        const double id = readColumnNumber(m_state, u"ID"_s);
-        if (id > 0.0000001)
-            m_practiceQuestionIds.append(qint64(id));
+        // A row whose ID is no positive integer cannot be addressed exactly: it is passed over.
+        const std::optional<qint64> id = readColumnInteger(m_state, u"ID"_s);
+        if (!id || *id <= 0)
+            continue;
+        const QString stored = readColumnText(m_state, u"XXDA"_s);
+        listed.append({*id, !stored.isEmpty(), stored == readColumnText(m_state, u"DA"_s)});
     }
     bank.CloseTable(recordSet);
-    std::sort(m_practiceQuestionIds.begin(), m_practiceQuestionIds.end());
+    std::sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) { return a.id < b.id; });
+    for (const Listed& question : std::as_const(listed))
+        m_practiceQuestionIds.append(question.id);
 
     showPracticeQuestion(1);
     m_card->build(int(m_practiceQuestionIds.size()));
+    // The card opens with what the bank holds: every stored answer marked and coloured.
+    for (int k = 1; k <= listed.size(); ++k) {
+        if (!listed.at(k - 1).answered)
+            continue;
+        m_card->markAnswered(k);
+        m_card->setColour(k,
+                          listed.at(k - 1).right ? PracticeCard::Colour::Right : PracticeCard::Colour::Wrong);
+    }
     m_card->setColour(1, PracticeCard::Colour::Current);
     get<Label>(numberLabel)->setCaption(u"1"_s);
     if (m_practiceQuestionIds.isEmpty())
@@ -169,14 +189,23 @@ void PracticeWindow::showNoQuestion()
     get<QWidget>(favouriteButton)->setEnabled(false);
 }
 
-void PracticeWindow::showPracticeQuestion(int number)
+bool PracticeWindow::showPracticeQuestion(int number)
 {
     if (number > m_practiceQuestionIds.size()) {
         m_services.messageBox.show(u"最后一题！"_s);
-        return;
+        return false;
     }
     if (number < 1)
-        return;
+        return false;
+    // A question that cannot be read leaves the one on display as it is.
+    const int recordSet =
+        openQuery(m_state, questionQuery(m_state.currentSubject, m_practiceQuestionIds[number - 1]));
+    if (recordSet == 0 || m_state.questionBank->IsEOF(recordSet)) {
+        m_services.messageBox.show(notReadMessage(m_state));
+        if (recordSet != 0)
+            m_state.questionBank->CloseTable(recordSet);
+        return false;
+    }
     get<Button>(answerButton)->setCaption(showAnswerCaption);
     auto* explanation = get<EditBox>(explanationEdit);
     explanation->setContent(QString());
@@ -186,7 +215,6 @@ void PracticeWindow::showPracticeQuestion(int number)
     auto* question = get<EditBox>(questionEdit);
     question->setContent(QString());
 
-    openQuery(m_state, questionQuery(m_state.currentSubject, m_practiceQuestionIds[number - 1]));
     QStringList texts{readColumnText(m_state, u"TM"_s) + u"\r\n\r\n\r\n"_s};
     const QString type = readColumnText(m_state, u"TX"_s);
     get<Label>(u"透明标签_题型"_s)->setCaption(type);
@@ -200,9 +228,11 @@ void PracticeWindow::showPracticeQuestion(int number)
     explanation->setContent(readColumnText(m_state, u"JX"_s));
     get<Button>(favouriteButton)
         ->setCaption(readColumnText(m_state, u"shucang"_s).isEmpty() ? markCaption : unmarkCaption);
-    presetOptions(type, readColumnText(m_state, u"XXDA"_s));
-    if (m_state.questionBank)
-        m_state.questionBank->CloseTable(m_state.currentRecordSet);
+    const QString stored = readColumnText(m_state, u"XXDA"_s);
+    presetOptions(type, stored);
+    m_recording->questionShown(stored);
+    m_state.questionBank->CloseTable(recordSet);
+    return true;
 }
 
 void PracticeWindow::presetOptions(const QString& type, const QString& storedAnswer)
@@ -215,22 +245,13 @@ void PracticeWindow::presetOptions(const QString& type, const QString& storedAns
         get<QWidget>(trueRadio)->setVisible(trueFalse);
         get<QWidget>(falseRadio)->setVisible(trueFalse);
     };
-    if (type == u"单选题"_s) {
+    if (type == u"单选题"_s)
         showGroup(true, false, false);
-        for (const QString& letter : letters) {
-            if (letter == storedAnswer)
-                get<QAbstractButton>(singleRadio(letter))->setChecked(true);
-        }
-    } else if (type == u"多选题"_s) {
+    else if (type == u"多选题"_s)
         showGroup(false, true, false);
-        for (const QString& letter : letters)
-            get<QAbstractButton>(multipleBox(letter))
-                ->setChecked(storedAnswer.contains(letter, Qt::CaseSensitive));
-    } else if (type == u"判断题"_s) {
+    else if (type == u"判断题"_s)
         showGroup(false, false, true);
-        get<QAbstractButton>(trueRadio)->setChecked(storedAnswer == trueAnswer);
-        get<QAbstractButton>(falseRadio)->setChecked(storedAnswer == falseAnswer);
-    }
+    checkAnswer(*m_window, type, storedAnswer);
 }
 
 int PracticeWindow::displayedIndex() const
@@ -252,8 +273,7 @@ void PracticeWindow::previousQuestion()
         m_services.messageBox.show(u"第一题"_s);
         return;
     }
-    switchPracticeQuestion(QString::number(i - 1), i, i - 1);
-    showPracticeQuestion(i - 1);
+    goToQuestion(i, i - 1);
 }
 
 void PracticeWindow::nextQuestion()
@@ -265,22 +285,38 @@ void PracticeWindow::nextQuestion()
         m_services.messageBox.show(u"最后题"_s);
         return;
     }
-    switchPracticeQuestion(QString::number(i + 1), i, i + 1);
-    showPracticeQuestion(i + 1);
+    goToQuestion(i, i + 1);
 }
 
-void PracticeWindow::switchPracticeQuestion(const QString& newNumber, int oldCell, int newCell)
+void PracticeWindow::goToQuestion(int from, int to)
 {
-    if (get<QWidget>(multipleBox(letters.front()))->isHidden()) {
-        m_recording->resavePracticeSingle();
-        m_recording->resavePracticeTrueFalse();
-    } else {
-        m_recording->savePracticeMultiple();
-    }
+    const QList<QColor> colours = m_card->colours();
+    if (!switchPracticeQuestion(QString::number(to), from, to))
+        return;
+    if (showPracticeQuestion(to))
+        return;
+    // The question on display stays: so do its number and the card's colours.
+    get<Label>(numberLabel)->setCaption(QString::number(from));
+    m_card->restoreColours(colours);
+}
+
+bool PracticeWindow::resaveDisplayedAnswer()
+{
+    if (get<QWidget>(multipleBox(letters.front()))->isHidden())
+        return m_recording->resavePracticeSingle() && m_recording->resavePracticeTrueFalse();
+    return m_recording->savePracticeMultiple();
+}
+
+bool PracticeWindow::switchPracticeQuestion(const QString& newNumber, int oldCell, int newCell)
+{
+    // An answer that could not be stored again keeps its question on display.
+    if (!resaveDisplayedAnswer())
+        return false;
     if (!m_card->isMarkedAnswered(oldCell))
         m_card->setColour(oldCell, PracticeCard::Colour::NotAnswered);
     get<Label>(numberLabel)->setCaption(newNumber);
     m_card->setColour(newCell, PracticeCard::Colour::Current);
+    return true;
 }
 
 void PracticeWindow::toggleAnswer()
@@ -318,12 +354,20 @@ void PracticeWindow::cardCellClicked()
     const int k = m_card->cellNumber(m_window->eventSource());
     if (k == 0)
         return;
-    m_recording->resavePracticeSingle();
+    // Every type is stored again, so that the cell left keeps its colour.
+    const int shown = displayedIndex();
+    if (!resaveDisplayedAnswer())
+        return;
+    const QList<QColor> colours = m_card->colours();
     const QString tag = controlTag(m_card->cell(k));
     get<Label>(numberLabel)->setCaption(tag);
     m_card->whitenCurrentCells();
     m_card->setColour(k, PracticeCard::Colour::Current);
-    showPracticeQuestion(int(textToNumber(tag)));
+    if (showPracticeQuestion(int(textToNumber(tag))))
+        return;
+    // The question on display stays: so do its number and the card's colours.
+    get<Label>(numberLabel)->setCaption(QString::number(shown));
+    m_card->restoreColours(colours);
 }
 
 void PracticeWindow::updateClock()
@@ -360,7 +404,7 @@ void PracticeWindow::closingSequence()
         m_state.questionBank->CloseTable(m_state.currentRecordSet);
     m_clock.reset();
     if (m_mainWindow)
-        m_mainWindow->show();
+        m_mainWindow->showRestored();
 }
 
 } // namespace mirevo

@@ -34,11 +34,13 @@ public:
     // Open and not on its way out.
     bool isRunning() const;
 
-    // Shows question n (1-based) with the answer hidden and its stored answer preset.
-    void showPracticeQuestion(int number);
+    // Shows question n (1-based) with the answer hidden and its stored answer preset; false,
+    // with the question on display left as it is, when question n cannot be read.
+    bool showPracticeQuestion(int number);
     // Leaves the question on display for the one numbered newNumber: stores the shown answer
-    // again and moves the current-question colour from oldCell to newCell.
-    void switchPracticeQuestion(const QString& newNumber, int oldCell, int newCell);
+    // again and moves the current-question colour from oldCell to newCell. False, with nothing
+    // changed, when the shown answer could not be stored.
+    bool switchPracticeQuestion(const QString& newNumber, int oldCell, int newCell);
 
 private:
     void bindHandlers();
@@ -49,6 +51,8 @@ private:
     int displayedIndex() const;
     void previousQuestion();
     void nextQuestion();
+    void goToQuestion(int from, int to);
+    bool resaveDisplayedAnswer();
     void toggleAnswer();
     void toggleFavourite();
     void cardCellClicked();

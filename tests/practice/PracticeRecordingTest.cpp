@@ -67,7 +67,7 @@ TEST_F(PracticeRecordingTest, TrueOrFalseStoresTheWord)
     EXPECT_EQ(cell(1)->backColour(), cyan);
 }
 
-TEST_F(PracticeRecordingTest, PressWithoutClickMarksAndKeyboardChoiceStoresWithoutColour)
+TEST_F(PracticeRecordingTest, PressWithoutClickMarksAndKeyboardChoiceColoursLikeTheMouse)
 {
     insert({question(1), question(2)});
     start();
@@ -84,8 +84,11 @@ TEST_F(PracticeRecordingTest, PressWithoutClickMarksAndKeyboardChoiceStoresWitho
     b->setFocus();
     QTest::keyClick(b, Qt::Key_Space);
     EXPECT_EQ(bankValue(u"XXDA"_s, 2), u"B"_s);
-    EXPECT_FALSE(raised(2));
-    EXPECT_EQ(cell(2)->backColour(), yellow);
+    EXPECT_TRUE(raised(2));
+    EXPECT_EQ(cell(2)->backColour(), magenta);
+    QTest::keyClick(b, Qt::Key_Up);
+    EXPECT_EQ(bankValue(u"XXDA"_s, 2), u"A"_s) << "an arrow key chooses the next radio";
+    EXPECT_EQ(cell(2)->backColour(), cyan);
 }
 
 TEST_F(PracticeRecordingTest, AnswerThatCannotBeStoredIsReportedAndNotColoured)
@@ -120,7 +123,7 @@ TEST_F(PracticeRecordingTest, LeavingAQuestionStoresTheShownAnswerAgain)
     EXPECT_EQ(cell(2)->backColour(), cyan);
 }
 
-TEST_F(PracticeRecordingTest, AnswersSurviveARestartAndComeBackPresetWithWhiteCells)
+TEST_F(PracticeRecordingTest, AnswersSurviveARestartAndComeBackPresetOnAColouredCard)
 {
     insert({question(1), question(2, u"判断题"_s, u"错误"_s)});
     start();
@@ -136,8 +139,11 @@ TEST_F(PracticeRecordingTest, AnswersSurviveARestartAndComeBackPresetWithWhiteCe
     EXPECT_TRUE(checked(u"单选框_单选D"_s));
     click(u"按钮_下一题"_s);
     EXPECT_TRUE(checked(u"单选框_判断错误"_s));
-    EXPECT_FALSE(raised(1));
-    EXPECT_EQ(cell(1)->backColour(), white);
+    EXPECT_TRUE(raised(1));
+    EXPECT_EQ(cell(1)->backColour(), magenta) << "D is wrong";
+    EXPECT_EQ(cell(2)->backColour(), yellow);
+    click(u"按钮_上一题"_s);
+    EXPECT_EQ(cell(2)->backColour(), cyan) << "错误 is right";
 }
 
 void turnWheel(QWidget* target, int notches)
