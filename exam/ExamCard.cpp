@@ -93,14 +93,35 @@ void ExamCard::setColour(int k, const QColor& colour)
         button->setBackColour(colour);
 }
 
-void ExamCard::toggleMark(int k)
+void ExamCard::toggleMark(int k, bool answered)
 {
     if (state(k) != Marked) {
         setState(k, Marked);
         setColour(k, marked);
+    } else if (answered) {
+        setState(k, Answered);
+        setColour(k, ExamCard::answered);
     } else {
         setState(k, Untouched);
         setColour(k, notAnswered);
+    }
+}
+
+ExamCard::Snapshot ExamCard::snapshot() const
+{
+    Snapshot taken;
+    for (int k = 1; k <= slotCount; ++k) {
+        taken.states[k - 1] = state(k);
+        taken.colours[k - 1] = colour(k);
+    }
+    return taken;
+}
+
+void ExamCard::restore(const Snapshot& snapshot)
+{
+    for (int k = 1; k <= slotCount; ++k) {
+        setState(k, snapshot.states[k - 1]);
+        setColour(k, snapshot.colours[k - 1]);
     }
 }
 

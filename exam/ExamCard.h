@@ -46,10 +46,20 @@ public:
     QColor colour(int k) const;
     void setColour(int k, const QColor& colour);
 
-    // Marks the item, or takes its mark off again.
-    void toggleMark(int k);
+    // Marks the item, or takes its mark off again: back to answered when the question has a
+    // stored answer, else to untouched.
+    void toggleMark(int k, bool answered);
     // Paints every current (yellow) item among the first `count` white.
     void clearCurrent(int count);
+
+    // The states and colours of every slot, and the same given back.
+    struct Snapshot
+    {
+        std::array<int, slotCount> states{};
+        std::array<QColor, slotCount> colours{};
+    };
+    Snapshot snapshot() const;
+    void restore(const Snapshot& snapshot);
 
 private:
     Window& m_window;

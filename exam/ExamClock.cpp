@@ -13,10 +13,15 @@ QString twoDigits(int value)
 
 } // namespace
 
-void ExamClock::initExamClock()
+int ExamClock::sittingSeconds(int subject)
 {
-    m_totalSeconds = 2 * 3600 + 0 * 60 + 0;
-    m_minutes = 0;
+    return subject == 2 ? 1 * 3600 + 30 * 60 : 2 * 3600;
+}
+
+void ExamClock::initExamClock(int subject)
+{
+    m_totalSeconds = sittingSeconds(subject);
+    m_minutes = m_totalSeconds % 3600 / 60;
     m_hours = m_totalSeconds / 3600;
     m_seconds = 0;
     m_remainingSeconds = m_totalSeconds;

@@ -9,8 +9,11 @@ namespace mirevo {
 class ExamClock
 {
 public:
-    // Two hours from now on.
-    void initExamClock();
+    // The subject's official sitting from now on: two hours for 初级会计实务 (subject 1), one
+    // hour and a half for 经济法基础 (subject 2).
+    void initExamClock(int subject = 1);
+
+    static int sittingSeconds(int subject);
 
     // hh:mm:ss of the time to show, each part with a leading zero below 10.
     QString displayText() const;

@@ -52,39 +52,37 @@ void ExamRecording::multipleChoiceClicked()
     }
 }
 
-void ExamRecording::saveSingleChoice()
+bool ExamRecording::saveSingleChoice()
 {
     const int k = m_session.currentQuestion();
     if (k == 0 || m_session.answerCard.state(k) == ExamCard::Untouched)
-        return;
+        return true;
     for (const QString& letter : optionLetters) {
-        if (m_session.window.control<RadioBox>(u"单选框_"_s + letter)->isChecked()) {
-            store(k, letter, choiceStatement(k, letter));
-            return;
-        }
+        if (m_session.window.control<RadioBox>(u"单选框_"_s + letter)->isChecked())
+            return store(k, letter, choiceStatement(k, letter));
     }
+    return true;
 }
 
-void ExamRecording::saveJudgement()
+bool ExamRecording::saveJudgement()
 {
     const int k = m_session.currentQuestion();
     if (k == 0 || m_session.answerCard.state(k) == ExamCard::Untouched)
-        return;
+        return true;
     for (const QString& word : {rightWord, wrongWord}) {
-        if (m_session.window.control<RadioBox>(u"单选框_"_s + word)->isChecked()) {
-            store(k, word, judgementStatement(k, word));
-            return;
-        }
+        if (m_session.window.control<RadioBox>(u"单选框_"_s + word)->isChecked())
+            return store(k, word, judgementStatement(k, word));
     }
+    return true;
 }
 
-void ExamRecording::saveMultipleChoice()
+bool ExamRecording::saveMultipleChoice()
 {
     const int k = m_session.currentQuestion();
     if (k == 0 || m_session.answerCard.state(k) == ExamCard::Untouched)
-        return;
+        return true;
     const QString letters = checkedLetters();
-    store(k, letters, choiceStatement(k, letters));
+    return store(k, letters, choiceStatement(k, letters));
 }
 
 QString ExamRecording::checkedLetters() const
@@ -110,14 +108,35 @@ void ExamRecording::recordChoice(int k, const QString& value, const QString& sta
 
 bool ExamRecording::store(int k, const QString& value, const QString& statement)
 {
-    if (!runUpdate(m_session.state, statement)) {
-        m_session.services.messageBox.show(u"错误代码！"_s);
+    const UpdateOutcome outcome = runRowUpdate(m_session.state, statement);
+    if (outcome != UpdateOutcome::Stored) {
+        m_session.services.messageBox.show(notStoredMessage(outcome));
+        checkStoredAnswer();
         return false;
     }
     m_press.reset();
+    m_session.displayedAnswer = value;
     m_session.answerCard.setColour(k, ExamCard::answered);
     m_session.window.control<Label>(u"标签_你的答案"_s)->setCaption(value);
     return true;
+}
+
+void ExamRecording::checkStoredAnswer() const
+{
+    const QString& stored = m_session.displayedAnswer;
+    const QString& type = m_session.currentQuestionType;
+    const Window& window = m_session.window;
+    if (type == u"判断题"_s) {
+        window.control<RadioBox>(u"单选框_"_s + rightWord)->setChecked(stored == rightWord);
+        window.control<RadioBox>(u"单选框_"_s + wrongWord)->setChecked(stored == wrongWord);
+        return;
+    }
+    for (const QString& letter : optionLetters) {
+        if (type == u"单选题"_s)
+            window.control<RadioBox>(u"单选框_"_s + letter)->setChecked(stored == letter);
+        else
+            window.control<CheckBox>(u"选择框_"_s + letter)->setChecked(stored.contains(letter));
+    }
 }
 
 QString ExamRecording::choiceStatement(int k, const QString& letters) const

@@ -22,10 +22,11 @@ public:
     void multipleChoiceClicked();
 
     // The answer shown, stored once more when the question is left; only a question whose item
-    // was answered is written, and nothing at all when no option is checked.
-    void saveSingleChoice();
-    void saveJudgement();
-    void saveMultipleChoice();
+    // was answered is written, and nothing at all when no option is checked. False when an
+    // answer was to be stored and was not.
+    bool saveSingleChoice();
+    bool saveJudgement();
+    bool saveMultipleChoice();
 
 private:
     struct Press
@@ -37,6 +38,8 @@ private:
     QString checkedLetters() const;
     void recordChoice(int k, const QString& value, const QString& statement);
     bool store(int k, const QString& value, const QString& statement);
+    // The options of the question on display set back to the answer the bank holds.
+    void checkStoredAnswer() const;
     QString choiceStatement(int k, const QString& letters) const;
     QString judgementStatement(int k, const QString& word) const;
 

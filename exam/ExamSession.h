@@ -30,6 +30,9 @@ struct ExamSession
     Services services;
     QList<qint64> examQuestionIds;
     QString currentQuestionType;
+    // The answer the bank holds for the question on display: read when it is shown, then what
+    // each kept choice stored.
+    QString displayedAnswer;
     ExamCard answerCard;
     ExamClock examClock;
 };

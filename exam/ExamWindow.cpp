@@ -1,6 +1,7 @@
 #include "ExamWindow.h"
 
 #include "BankAccess.h"
+#include "BankSchema.h"
 #include "Button.h"
 #include "ButtonFace.h"
 #include "CheckBox.h"
@@ -97,6 +98,11 @@ void ExamWindow::bindHandlers()
     w.bind(u"按钮_答题解析"_s, ControlEvent::Clicked, [this] { openResultWindow(); });
     w.bind(u"选择框_标记"_s, ControlEvent::Clicked, [this] { markClicked(); });
     w.bind(u"按钮1"_s, ControlEvent::Clicked, [this] { cardItemClicked(); });
+    // Leaving a sitting that has not been handed in loses nothing, but is asked first.
+    w.setCloseGuard([this] {
+        return m_scoring.hasHandedIn() ||
+               m_context.services.messageBox.show(u"考试尚未交卷，确定要退出吗？"_s, StyleYesNo) == ButtonYes;
+    });
 
     for (const QString& name : optionControlNames())
         w.bind(name, ControlEvent::LeftButtonPressed, [this] { m_recording.optionPressed(); });
@@ -115,6 +121,8 @@ void ExamWindow::created()
     Window& w = *window();
     w.setPosition(int(m_context.settings.readNumber(ExamWindowState)));
     initExamClock();
+    w.control<Label>(u"透明标签2"_s)
+        ->setCaption(u"无纸化考试系统--"_s + subjectName(m_context.state.currentSubject));
     const int code = int(m_context.settings.readNumber(AnswerFontCode));
     applyFontSize(code);
     // A code outside the list selects its empty item, as its fonts are the designed ones.
@@ -135,14 +143,14 @@ void ExamWindow::closing()
     if (m_loginWindow)
         m_loginWindow->closeWindow();
     if (m_context.mainWindow)
-        m_context.mainWindow->show();
+        m_context.mainWindow->showRestored();
     if (m_context.paperPage)
         m_context.paperPage->fillPaperCatalogue();
 }
 
 void ExamWindow::initExamClock()
 {
-    m_session.examClock.initExamClock();
+    m_session.examClock.initExamClock(m_context.state.currentSubject);
     window()->control<Timer>(u"时钟1"_s)->setInterval(1000);
 }
 
@@ -175,15 +183,25 @@ void ExamWindow::loadExamPaper()
     number->setCaption(u"1"_s);
 }
 
-void ExamWindow::showExamQuestion(int k)
+bool ExamWindow::showExamQuestion(int k)
 {
     if (k > m_session.examQuestionIds.size()) {
         m_context.services.messageBox.show(u"最后一题！"_s);
-        return;
+        return false;
     }
     Window& w = *window();
     ProgramState& state = m_context.state;
-    w.control<CheckBox>(u"选择框_标记"_s)->setChecked(false);
+    // A question that cannot be read leaves the one on display as it is.
+    const int handle = openQuery(
+        state, paperQuestionStatement(state.currentSubject, state.currentPaper, m_session.questionId(k)));
+    if (handle == 0 || state.questionBank->IsEOF(handle)) {
+        m_context.services.messageBox.show(notReadMessage(state));
+        if (handle != 0)
+            state.questionBank->CloseTable(handle);
+        return false;
+    }
+    // The mark box shows the question's mark, so that a click visibly takes it off again.
+    w.control<CheckBox>(u"选择框_标记"_s)->setChecked(m_session.answerCard.state(k) == ExamCard::Marked);
     w.control<Label>(u"标签_你的答案"_s)->setCaption({});
     // The explanation carrier is written from the question's row below, empty when there is none.
     auto* explanation = w.control<EditBox>(u"编辑框_答题解析"_s);
@@ -193,12 +211,11 @@ void ExamWindow::showExamQuestion(int k)
     auto* text = w.control<EditBox>(u"编辑框_tm"_s);
     text->setContent({});
 
-    const int handle = openQuery(
-        state, paperQuestionStatement(state.currentSubject, state.currentPaper, m_session.questionId(k)));
     text->appendText(readColumnText(state, u"TM"_s) + u"\r\n\r\n\r\n"_s);
     m_session.currentQuestionType = readColumnText(state, u"TX"_s);
     w.control<Label>(u"标签_答案"_s)->setCaption(readColumnText(state, u"DA"_s));
     const QString stored = readColumnText(state, u"XXDA"_s);
+    m_session.displayedAnswer = stored;
     explanation->setContent(readColumnText(state, u"JX"_s));
 
     const QString& type = m_session.currentQuestionType;
@@ -238,8 +255,8 @@ void ExamWindow::showExamQuestion(int k)
         else
             header->setCaption(type == multipleType ? multipleHeader : indefiniteHeader);
     }
-    if (handle != 0)
-        state.questionBank->CloseTable(handle);
+    state.questionBank->CloseTable(handle);
+    return true;
 }
 
 void ExamWindow::countdownTick()
@@ -264,8 +281,7 @@ void ExamWindow::previousQuestion()
         m_context.services.messageBox.show(u"第一题"_s);
         return;
     }
-    leaveQuestion(QString::number(k - 1), k, k - 1);
-    showExamQuestion(k - 1);
+    goToQuestion(k, k - 1);
 }
 
 void ExamWindow::nextQuestion()
@@ -277,41 +293,63 @@ void ExamWindow::nextQuestion()
         m_context.services.messageBox.show(u"最后题"_s);
         return;
     }
-    leaveQuestion(QString::number(k + 1), k, k + 1);
-    showExamQuestion(k + 1);
+    goToQuestion(k, k + 1);
 }
 
-void ExamWindow::leaveQuestion(const QString& newNumber, int itemLeft, int itemEntered)
+void ExamWindow::goToQuestion(int from, int to)
+{
+    const ExamCard::Snapshot before = m_session.answerCard.snapshot();
+    if (!leaveQuestion(QString::number(to), from, to))
+        return;
+    if (!showExamQuestion(to))
+        stayOnQuestion(from, before);
+}
+
+void ExamWindow::stayOnQuestion(int k, const ExamCard::Snapshot& card)
+{
+    window()->control<Label>(u"标签_题号"_s)->setCaption(QString::number(k));
+    m_session.answerCard.restore(card);
+}
+
+bool ExamWindow::leaveQuestion(const QString& newNumber, int itemLeft, int itemEntered)
 {
     Window& w = *window();
     ExamCard& card = m_session.answerCard;
     if (card.state(itemLeft) == ExamCard::Marked) {
         card.setColour(itemLeft, ExamCard::wrong);
     } else {
+        // An answer that could not be stored again keeps its question on display.
+        bool kept = true;
         if (w.control<QWidget>(u"单选框_A"_s)->isVisibleTo(&w))
-            m_recording.saveSingleChoice();
+            kept = m_recording.saveSingleChoice();
         else if (w.control<QWidget>(u"单选框_"_s + rightWord)->isVisibleTo(&w))
-            m_recording.saveJudgement();
+            kept = m_recording.saveJudgement();
         else if (w.control<QWidget>(u"选择框_A"_s)->isVisibleTo(&w))
-            m_recording.saveMultipleChoice();
+            kept = m_recording.saveMultipleChoice();
+        if (!kept)
+            return false;
         if (card.state(itemLeft) == ExamCard::Untouched)
             card.setColour(itemLeft, ExamCard::notAnswered);
     }
     w.control<Label>(u"标签_题号"_s)->setCaption(newNumber);
     card.setColour(itemEntered, ExamCard::current);
+    return true;
 }
 
 void ExamWindow::cardItemClicked()
 {
+    const int shown = m_session.currentQuestion();
+    const ExamCard::Snapshot before = m_session.answerCard.snapshot();
     const QString tag = controlTag(window()->eventSource());
     window()->control<Label>(u"标签_题号"_s)->setCaption(tag);
     m_session.answerCard.clearCurrent(int(m_session.examQuestionIds.size()));
-    showExamQuestion(int(textToNumber(tag)));
+    if (!showExamQuestion(int(textToNumber(tag))) && shown != 0)
+        stayOnQuestion(shown, before);
 }
 
 void ExamWindow::markClicked()
 {
-    m_session.answerCard.toggleMark(m_session.shownNumber());
+    m_session.answerCard.toggleMark(m_session.shownNumber(), !m_session.displayedAnswer.isEmpty());
 }
 
 void ExamWindow::fontChosen()

@@ -28,8 +28,9 @@ public:
     bool open();
     const ExamSession& session() const { return m_session; }
 
-    // Shows question k (1-based); "最后一题！" beyond the paper. Leaves 标签_题号 alone.
-    void showExamQuestion(int k);
+    // Shows question k (1-based); "最后一题！" beyond the paper. Leaves 标签_题号 alone. False,
+    // with the question on display left as it is, when question k cannot be read.
+    bool showExamQuestion(int k);
 
 private:
     void bindHandlers();
@@ -41,7 +42,9 @@ private:
     void countdownTick();
     void previousQuestion();
     void nextQuestion();
-    void leaveQuestion(const QString& newNumber, int itemLeft, int itemEntered);
+    void goToQuestion(int from, int to);
+    void stayOnQuestion(int k, const ExamCard::Snapshot& card);
+    bool leaveQuestion(const QString& newNumber, int itemLeft, int itemEntered);
     void cardItemClicked();
     void markClicked();
     void fontChosen();

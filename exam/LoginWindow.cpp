@@ -52,7 +52,7 @@ void LoginWindow::closing()
     // Closed without sitting the paper (close box or Esc): back to the main window.
     const bool examinationOpen = m_examWindow && !m_examWindow->window()->isClosing();
     if (!examinationOpen && m_context.mainWindow)
-        m_context.mainWindow->show();
+        m_context.mainWindow->showRestored();
 }
 
 } // namespace mirevo

@@ -40,6 +40,9 @@ void PaperPage::fillPaperCatalogue()
     if (!m_mainWindow)
         return;
     auto* grid = m_mainWindow->control<Grid>(paperGridName);
+    // Qt forgets the current cell with its row; the catalogue keeps the cursor where it was,
+    // so that after a subject switch the same paper number stays selected.
+    const int cursorRow = grid->cursorRow();
     const int rows = grid->gridRowCount();
     for (int i = 0; i < rows; ++i)
         grid->deleteGridRow(1);
@@ -59,13 +62,14 @@ void PaperPage::fillPaperCatalogue()
         grid->setCell(row, 1, Grid::TextCell, u"61"_s);
         const int handle = openQuery(m_state, paperScoreStatement(m_state.currentSubject, n));
         if (handle == 0)
-            return;
+            break;
         for (; !bank->IsEOF(handle); bank->MoveNext(handle)) {
             if (currentRowId(m_state) > 0)
                 grid->setCell(row, 2, Grid::TextCell, readColumnText(m_state, u"DF"_s));
         }
         bank->CloseTable(handle);
     }
+    grid->setCursorRow(cursorRow);
 }
 
 void PaperPage::enterExamination()

@@ -10,17 +10,11 @@ namespace mirevo {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// IDs are whole numbers; anything at or below this is no question.
-constexpr double smallestId = 0.0000001;
-
-} // namespace
-
 qint64 currentRowId(const ProgramState& state)
 {
-    const double id = readColumnNumber(state, u"ID"_s);
-    return id > smallestId ? qint64(id) : 0;
+    // A row whose ID is no positive integer cannot be addressed exactly: it is no question.
+    const std::optional<qint64> id = readColumnInteger(state, u"ID"_s);
+    return id && *id > 0 ? *id : 0;
 }
 
 int countPaperRows(ProgramState& state, const QString& statement)

@@ -63,7 +63,9 @@ void ResultWindow::fill()
     auto* given = w.control<Label>(u"标签_你的答案"_s);
     auto* points = w.control<Label>(u"标签_本题得分"_s);
     standard->setCaption(exam.control<Label>(u"标签_答案"_s)->caption());
-    given->setCaption(exam.control<Label>(u"标签_你的答案"_s)->caption());
+    // The answer the bank holds for the question: the one given during this visit, else the
+    // one stored on an earlier visit.
+    given->setCaption(m_session.displayedAnswer);
     w.control<EditBox>(u"编辑框1"_s)->setContent(exam.control<EditBox>(u"编辑框_答题解析"_s)->content());
 
     const QString number = exam.control<Label>(u"标签_题号"_s)->caption();

@@ -79,6 +79,7 @@ void Scoring::scorePaper()
         m_session.services.messageBox.show(u"错误代码！"_s);
         return;
     }
+    m_handedIn = true;
     m_session.services.messageBox.show(u"你本次考试得分为：\r\n\r\n"_s + score + u"分"_s,
                                        StyleIconInformation, u"评分"_s);
 }

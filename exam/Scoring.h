@@ -17,6 +17,8 @@ public:
     void submitPaper();
     // A hand-in is under way (its message boxes are open).
     bool isRunning() const { return m_running; }
+    // A score of this sitting has been stored.
+    bool hasHandedIn() const { return m_handedIn; }
 
     // The points of a right answer of the question type; 0 for an unknown type.
     static float pointsOf(const QString& questionType);
@@ -29,6 +31,7 @@ private:
 
     ExamSession& m_session;
     bool m_running = false;
+    bool m_handedIn = false;
 };
 
 } // namespace mirevo

@@ -124,8 +124,15 @@ TEST_F(AnswerCardTest, TheResultWindowJudgesTheAnswerGivenDuringThisVisit)
     click(u"按钮_下一题1"_s);
     click(u"按钮_上一题1"_s);
     click(u"按钮_答题解析"_s);
-    EXPECT_EQ(resultCaption(u"标签_本题得分"_s), u"0"_s) << "revisited without a choice";
-    EXPECT_TRUE(resultShows(u"exam-cross.png"_s));
+    EXPECT_EQ(resultCaption(u"标签_你的答案"_s), u"B"_s) << "revisited: the stored answer";
+    EXPECT_EQ(resultCaption(u"标签_本题得分"_s), u"1.5"_s);
+    EXPECT_TRUE(resultShows(u"exam-tick.png"_s));
+
+    // A question answered in an earlier sitting is judged by what is stored.
+    ASSERT_TRUE(dir.execute(u"update sw1 set XXDA='C' where ID=2"_s));
+    click(u"按钮_下一题1"_s);
+    click(u"按钮_答题解析"_s);
+    EXPECT_EQ(resultCaption(u"标签_你的答案"_s), u"C"_s);
 
     const QList<std::tuple<int, QString, QString, QString>> cases = {
         {25, u"选择框_A"_s, u"多选题 题号：25"_s, u"0"_s},

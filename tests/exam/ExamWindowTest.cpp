@@ -208,6 +208,14 @@ TEST_F(ExamWindowTest, CalculatorAndClosingGoThroughTheirServicesAndBackToTheCat
 
     ASSERT_TRUE(dir.execute(u"update swdeifen set DF='42' where ID=1"_s));
     ASSERT_TRUE(QTest::qWaitForWindowActive(exam));
+    fakes.messageBox.answers = {ButtonNo};
+    QTest::keyClick(exam, Qt::Key_Escape);
+    test::settle();
+    EXPECT_EQ(fakes.messageBox.texts().value(0), u"考试尚未交卷，确定要退出吗？"_s);
+    ASSERT_FALSE(exam.isNull()) << "No keeps the sitting running";
+    EXPECT_FALSE(mainWindow->isVisible());
+
+    fakes.messageBox.answers = {ButtonYes};
     QTest::keyClick(exam, Qt::Key_Escape);
     test::settle();
     EXPECT_TRUE(exam.isNull());
