@@ -1,12 +1,12 @@
 #include "ClearingWindow.h"
 
+#include "BankSchema.h"
 #include "CheckBox.h"
 #include "ClearingWindowDescription.h"
 #include "ProgramState.h"
 #include "RecordClearing.h"
 #include "Window.h"
 
-#include <algorithm>
 #include <array>
 
 namespace mirevo {
@@ -21,7 +21,7 @@ struct ClearingChoice
     bool (*clear)(ProgramState&);
 };
 
-// The order in which the boxes are looked at: the first checked one decides.
+// The order in which the checked kinds are cleared.
 constexpr std::array<ClearingChoice, 4> clearingChoices{{
     {u"选择框_章节做题记录", clearPracticeAnswers},
     {u"选择框_错题收藏记录", clearFavouriteMarks},
@@ -29,27 +29,49 @@ constexpr std::array<ClearingChoice, 4> clearingChoices{{
     {u"选择框_考试做题记录", clearPaperAnswers},
 }};
 
-void clearFirstChecked(const Window& window, ProgramState& state, MessageBoxService& messageBox)
+// Clears every checked kind in order after the user has agreed, stopping at the first failure.
+void clearChecked(const Window& window, ProgramState& state, MessageBoxService& messageBox,
+                  const std::function<void()>& cleared)
 {
-    const auto checked =
-        std::find_if(clearingChoices.begin(), clearingChoices.end(), [&](const ClearingChoice& c) {
-            return window.control<CheckBox>(QString::fromUtf16(c.checkBox))->isChecked();
-        });
-    if (checked != clearingChoices.end() && !checked->clear(state)) {
-        messageBox.show(u"错误代码！"_s);
+    QList<const ClearingChoice*> checked;
+    QStringList kinds;
+    for (const ClearingChoice& choice : clearingChoices) {
+        const auto* box = window.control<CheckBox>(QString::fromUtf16(choice.checkBox));
+        if (box->isChecked()) {
+            checked << &choice;
+            kinds << box->caption();
+        }
+    }
+    if (checked.isEmpty()) {
+        messageBox.show(u"请选择要清除的记录。"_s);
         return;
     }
-    messageBox.show(u"清除完毕！"_s);
+    if (messageBox.show(u"确定要清除"_s + subjectName(state.currentSubject) + u"的"_s + kinds.join(u"、"_s) +
+                            u"吗？"_s,
+                        StyleYesNo) != ButtonYes)
+        return;
+    bool failed = false;
+    for (const ClearingChoice* choice : std::as_const(checked)) {
+        if (!choice->clear(state)) {
+            failed = true;
+            break;
+        }
+    }
+    // What was cleared before a failure is gone: the main window shows it either way.
+    if (cleared)
+        cleared();
+    messageBox.show(failed ? u"错误代码！"_s : u"清除完毕！"_s);
 }
 
 } // namespace
 
-void openClearingWindow(ProgramState& state, Services services)
+void openClearingWindow(ProgramState& state, Services services, std::function<void()> cleared)
 {
     auto* window = new Window(clearingWindowDescription());
     QObject::connect(window, &Window::created, window, [window] { window->setTitle(u"清除记录"_s); });
-    window->bind(u"按钮_确定"_s, ControlEvent::Clicked,
-                 [window, &state, services] { clearFirstChecked(*window, state, services.messageBox); });
+    window->bind(u"按钮_确定"_s, ControlEvent::Clicked, [window, &state, services, cleared] {
+        clearChecked(*window, state, services.messageBox, cleared);
+    });
     window->open(false);
 }
 

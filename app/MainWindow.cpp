@@ -4,6 +4,7 @@
 #include "BankAccess.h"
 #include "BuildConfig.h"
 #include "ClearingWindow.h"
+#include "Grid.h"
 #include "GuidePage.h"
 #include "HtmlViewer.h"
 #include "Label.h"
@@ -83,14 +84,17 @@ void MainWindow::bindHandlers()
         showPage(GuidePage);
         showGuidePage();
     });
+    // The page opens on its first row, and the grid shows the row that will open.
     w.bind(u"超级按钮_章节"_s, ControlEvent::Clicked, [this] {
         showPage(ChapterPage);
         m_state.currentChapter = 1;
+        m_window->control<Grid>(u"高级表格1"_s)->setCursorRow(1);
     });
     w.bind(u"超级按钮_收藏"_s, ControlEvent::Clicked, [this] { m_chapterPages->showFavouritesPage(); });
     w.bind(u"超级按钮_模拟"_s, ControlEvent::Clicked, [this] {
         showPage(ExamPage);
         m_state.currentPaper = 1;
+        m_window->control<Grid>(u"高级表格2"_s)->setCursorRow(1);
     });
 
     for (const QString& name : accountingButtons)
@@ -100,8 +104,12 @@ void MainWindow::bindHandlers()
 
     w.bind(u"超级按钮_系统设置"_s, ControlEvent::Clicked,
            [this] { SettingsWindow::open(m_settings, m_services); });
-    w.bind(u"超级按钮_清除记录"_s, ControlEvent::Clicked,
-           [this] { openClearingWindow(m_state, m_services); });
+    w.bind(u"超级按钮_清除记录"_s, ControlEvent::Clicked, [this] {
+        openClearingWindow(m_state, m_services, [self = QPointer<MainWindow>(this)] {
+            if (self)
+                self->showClearedRecords();
+        });
+    });
     w.bind(u"图片框4"_s, ControlEvent::LeftButtonReleased,
            [this] { m_services.address.open(contactAddress()); });
 }
@@ -117,8 +125,10 @@ void MainWindow::startUp()
     m_state.questionBank = &m_questionBank;
     if (!openQuestionBank(m_state, m_programDirectory)) {
         // Say once why nothing can be practised, then stay in the designed state.
-        m_services.messageBox.show(u"无法打开题库文件："_s +
-                                   QDir::toNativeSeparators(programFile(u"mini.dll"_s)));
+        const QString path = QDir::toNativeSeparators(programFile(u"mini.dll"_s));
+        m_services.messageBox.show(m_questionBank.lastFailure() == QuestionBank::Failure::Busy
+                                       ? u"题库文件正被其他程序使用，请关闭该程序后重新启动："_s + path
+                                       : u"无法打开题库文件："_s + path);
         return;
     }
     if (!openSettings())
@@ -160,6 +170,12 @@ void MainWindow::fillGrids()
 {
     m_chapterPages->fillChapterGrid();
     m_paperPage->fillPaperCatalogue();
+}
+
+void MainWindow::showClearedRecords()
+{
+    fillGrids();
+    m_chapterPages->refreshFavouritesCount();
 }
 
 void MainWindow::showPage(int page)

@@ -41,6 +41,7 @@ private:
     void showPage(int page);
     void showGuidePage();
     void fillGrids();
+    void showClearedRecords();
     void exitProgram();
     void closeData();
     QString programFile(const QString& fileName) const;

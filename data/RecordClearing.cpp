@@ -6,6 +6,7 @@
 #include "QuestionBank.h"
 
 #include <functional>
+#include <optional>
 
 namespace mirevo {
 
@@ -14,8 +15,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Opens `select`, then for every row runs the update that `updateFor` builds for it; a row
-// for which it builds no statement is passed over.
-bool walkAndClear(ProgramState& state, const QString& select, const std::function<QString()>& updateFor)
+// for which it builds an empty statement is passed over, one for which it builds none fails
+// the walk.
+bool walkAndClear(ProgramState& state, const QString& select,
+                  const std::function<std::optional<QString>()>& updateFor)
 {
     const int recordSet = openQuery(state, select);
     if (recordSet == 0)
@@ -23,8 +26,8 @@ bool walkAndClear(ProgramState& state, const QString& select, const std::functio
     QuestionBank& bank = *state.questionBank;
     bool cleared = true;
     while (!bank.IsEOF(recordSet)) {
-        const QString update = updateFor();
-        if (!update.isEmpty() && !runUpdate(state, update)) {
+        const std::optional<QString> update = updateFor();
+        if (!update || (!update->isEmpty() && !runUpdate(state, *update))) {
             cleared = false;
             break;
         }
@@ -34,9 +37,14 @@ bool walkAndClear(ProgramState& state, const QString& select, const std::functio
     return cleared;
 }
 
-QString rowId(const ProgramState& state)
+// The statement for the row, its ID written as an integer: a row whose ID is no integer has
+// none, and nothing read from a row other than its number reaches the statement.
+std::optional<QString> updateOfRow(const ProgramState& state, const QString& update)
 {
-    return readColumnText(state, u"ID"_s);
+    const std::optional<qint64> id = readColumnInteger(state, u"ID"_s);
+    if (!id)
+        return std::nullopt;
+    return update + QString::number(*id);
 }
 
 } // namespace
@@ -45,7 +53,7 @@ bool clearPracticeAnswers(ProgramState& state)
 {
     const QString table = chapterTable(state.currentSubject);
     return walkAndClear(state, u"select * from "_s + table + u" where  xxda<>''"_s, [&] {
-        return u"update "_s + table + u" "_s + u"set  XXDA=''   where ID="_s + rowId(state);
+        return updateOfRow(state, u"update "_s + table + u" "_s + u"set  XXDA=''   where ID="_s);
     });
 }
 
@@ -53,7 +61,7 @@ bool clearFavouriteMarks(ProgramState& state)
 {
     const QString table = chapterTable(state.currentSubject);
     return walkAndClear(state, u"select * from "_s + table + u" where  shucang<>''"_s, [&] {
-        return u"update "_s + table + u" "_s + u"set  shucang=''   where ID="_s + rowId(state);
+        return updateOfRow(state, u"update "_s + table + u" "_s + u"set  shucang=''   where ID="_s);
     });
 }
 
@@ -62,8 +70,8 @@ bool clearPaperScores(ProgramState& state)
     const QString table = scoreTable(state.currentSubject);
     return walkAndClear(state, u"select * from "_s + table + u" where  DF<>''"_s, [&] {
         if (readColumnText(state, u"DF"_s).isEmpty())
-            return QString();
-        return u"update "_s + table + u" set  DF=''   where ID="_s + rowId(state);
+            return std::optional<QString>(QString());
+        return updateOfRow(state, u"update "_s + table + u" set  DF=''   where ID="_s);
     });
 }
 
@@ -73,7 +81,7 @@ bool clearPaperAnswers(ProgramState& state)
     // fails to open like any missing paper table.
     const QString table = paperTablePrefix(state.currentSubject) + QString::number(state.currentPaper);
     return walkAndClear(state, u"select * from "_s + table + u" where  xxda<>''"_s, [&] {
-        return u"update "_s + table + u" "_s + u"set  XXDA='' where ID="_s + rowId(state);
+        return updateOfRow(state, u"update "_s + table + u" "_s + u"set  XXDA='' where ID="_s);
     });
 }
 

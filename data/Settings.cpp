@@ -30,6 +30,19 @@ template <typename Int> Int truncated(double value)
     return Int(t);
 }
 
+// A table is written only once it is known to be whole: a read-only open validates it without
+// correcting anything, and a table without its one record is as damaged as any. The check's
+// file is closed before the table is opened for writing (closing a file drops every lock the
+// process holds on it).
+int validate(const QString& path, OpenOptions options)
+{
+    options.readOnly = true;
+    const EngineResult<std::unique_ptr<RecordTable>> checked = RecordTable::open(path, options);
+    if (!checked.ok())
+        return checked.code;
+    return checked.value->recordCount() < 1 ? ErrorDataFileSize : NoError;
+}
+
 } // namespace
 
 Settings::Settings(RecordDatabase& tables) : m_tables(tables) {}
@@ -38,6 +51,8 @@ int Settings::open(const QString& path)
 {
     OpenOptions options;
     options.password = settingsPassword();
+    if (const int code = validate(path, options); code != NoError)
+        return code;
     const int code = m_tables.open(path, options);
     m_open = code == NoError;
     return code;

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "BankLock.h"
 #include "FakeServices.h"
 #include "GbkPage.h"
 #include "Grid.h"
@@ -10,6 +11,7 @@
 #include "ProgramState.h"
 #include "RecordDatabase.h"
 #include "Settings.h"
+#include "SettingsFile.h"
 #include "TempProgramDir.h"
 #include "Window.h"
 #include "WindowTestSupport.h"
@@ -122,17 +124,41 @@ TEST_F(MainWindowTest, NavigationButtonsSwitchPagesAndSetTheirState)
     EXPECT_EQ(state.currentPaper, 1);
 }
 
-TEST_F(MainWindowTest, ChapterButtonMakesChapterOneCurrentWhateverTheGridCursorSays)
+TEST_F(MainWindowTest, NavigationMakesRowOneCurrentAndTheGridShowsIt)
 {
     start();
     click(u"超级按钮_章节"_s);
     auto* grid = get<Grid>(u"高级表格1"_s);
+    EXPECT_EQ(grid->cursorRow(), 1);
     grid->setCurrentCell(4, 0);
     state.currentChapter = 5;
     click(u"超级按钮_首页"_s);
     click(u"超级按钮_章节"_s);
     EXPECT_EQ(state.currentChapter, 1);
-    EXPECT_EQ(grid->cursorRow(), 5);
+    EXPECT_EQ(grid->cursorRow(), 1) << "the highlighted row is the one that opens";
+
+    click(u"超级按钮_模拟"_s);
+    auto* papers = get<Grid>(u"高级表格2"_s);
+    papers->setCurrentCell(6, 0);
+    state.currentPaper = 7;
+    click(u"超级按钮_首页"_s);
+    click(u"超级按钮_模拟"_s);
+    EXPECT_EQ(state.currentPaper, 1);
+    EXPECT_EQ(papers->cursorRow(), 1);
+}
+
+TEST_F(MainWindowTest, ASubjectSwitchKeepsThePaperRowSelected)
+{
+    start();
+    click(u"超级按钮_模拟"_s);
+    auto* papers = get<Grid>(u"高级表格2"_s);
+    QTest::mouseClick(papers->viewport(), Qt::LeftButton, {},
+                      papers->visualRect(papers->model()->index(4, 0)).center());
+    ASSERT_EQ(papers->cursorRow(), 5);
+    click(u"超级按钮_经济法基础2"_s);
+    EXPECT_EQ(state.currentSubject, 2);
+    EXPECT_EQ(papers->cursorRow(), 5) << "the same paper number of the other subject";
+    EXPECT_EQ(state.currentPaper, 5);
 }
 
 TEST_F(MainWindowTest, GuideButtonReloadsTheGuidePageOnEveryPress)
@@ -154,8 +180,10 @@ TEST_F(MainWindowTest, EnteringWithoutAGridRowAsksForAChoice)
 {
     start();
     click(u"超级按钮_章节"_s);
+    get<Grid>(u"高级表格1"_s)->setCurrentCell(-1, -1);
     click(u"超级按钮_章节练习"_s);
     click(u"超级按钮_模拟"_s);
+    get<Grid>(u"高级表格2"_s)->setCurrentCell(-1, -1);
     click(u"超级按钮_模拟考场"_s);
     ASSERT_EQ(fakes.messageBox.shown.size(), 2);
     for (const auto& shown : fakes.messageBox.shown) {
@@ -208,6 +236,68 @@ TEST_F(MainWindowTest, DamagedSettingsFileIsReportedAndNeverOverwritten)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("not a settings table"));
+}
+
+// A table whose header counts more records than the file holds, or none at all: reported, and
+// its bytes left exactly as they were.
+TEST_F(MainWindowTest, ASettingsFileIsNeverCorrectedByOpeningIt)
+{
+    const QString path = dir.filePath(u"配置文件.ini"_s);
+    for (const qint32 recordCount : {7, 0}) {
+        SCOPED_TRACE(recordCount);
+        QFile::remove(path);
+        ASSERT_EQ(createDefaultSettingsFile(path), 0);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.seek(16));
+        const char count[4] = {char(recordCount), 0, 0, 0};
+        ASSERT_EQ(file.write(count, 4), 4);
+        file.close();
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+
+        fakes.messageBox.shown.clear();
+        start();
+        EXPECT_EQ(fakes.messageBox.texts(),
+                  QStringList{u"无法打开配置文件："_s + QDir::toNativeSeparators(path)});
+        mainWindow.reset();
+        test::settle();
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), before);
+        file.close();
+    }
+}
+
+TEST_F(MainWindowTest, ABankHeldByAnotherProgramIsReportedAsBusy)
+{
+    test::BankLock lock(dir.bankPath());
+    ASSERT_TRUE(lock.isLocked());
+    start();
+    ASSERT_EQ(fakes.messageBox.texts().size(), 1);
+    EXPECT_TRUE(fakes.messageBox.texts().at(0).startsWith(u"题库文件正被其他程序使用"_s))
+        << fakes.messageBox.texts().at(0).toStdString();
+}
+
+TEST_F(MainWindowTest, ClearedRecordsLeaveTheMainWindowAtOnce)
+{
+    ASSERT_TRUE(dir.execute(u"update swdeifen set DF='75' where ID=1"_s));
+    start();
+    ASSERT_EQ(get<Grid>(u"高级表格2"_s)->cell(1, 2), u"75"_s);
+    click(u"超级按钮_清除记录"_s);
+    Window* clearing = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* candidate = qobject_cast<Window*>(widget);
+        if (candidate && candidate->title() == u"清除记录"_s && !candidate->isClosing())
+            clearing = candidate;
+    }
+    ASSERT_NE(clearing, nullptr);
+    QTest::mouseClick(clearing->control<QWidget>(u"选择框_考试得分记录"_s), Qt::LeftButton);
+    fakes.messageBox.answers = {ButtonYes};
+    QTest::mouseClick(clearing->control<QWidget>(u"按钮_确定"_s), Qt::LeftButton);
+    EXPECT_EQ(fakes.messageBox.texts().value(1), u"清除完毕！"_s);
+    EXPECT_EQ(get<Grid>(u"高级表格2"_s)->cell(1, 2), QString()) << "no cleared score stays on screen";
+    clearing->closeWindow();
 }
 
 TEST_F(MainWindowTest, UpdateCheckRunsOnlyWhenTheSettingAllowsIt)

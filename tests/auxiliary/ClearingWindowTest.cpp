@@ -79,6 +79,17 @@ protected:
         ASSERT_NE(target->isChecked(), before) << "the click reached " << name.toStdString();
     }
     void pressOk() { QTest::mouseClick(window->control<Button>(u"按钮_确定"_s), Qt::LeftButton); }
+    // Presses 确定 and answers its question with Yes; the texts shown after the question.
+    QStringList pressOkAndAgree()
+    {
+        fakes.messageBox.answers = {ButtonYes};
+        const qsizetype before = fakes.messageBox.texts().size();
+        pressOk();
+        const QStringList texts = fakes.messageBox.texts().mid(before);
+        EXPECT_GE(texts.size(), 1);
+        EXPECT_TRUE(texts.value(0).startsWith(u"确定要清除"_s)) << texts.value(0).toStdString();
+        return texts.mid(1);
+    }
 
     qint64 count(const QString& sql) const { return dir.bankValue(sql).toLongLong(); }
     QVariant value(const QString& sql) const { return dir.bankValue(sql); }
@@ -104,30 +115,66 @@ TEST_F(ClearingWindowTest, OpensCentredAndTitledWithNothingChecked)
     EXPECT_EQ(window->control<Button>(u"按钮_确定"_s)->caption(), u"确定"_s);
 }
 
-TEST_F(ClearingWindowTest, OnePressClearsOnlyTheFirstCheckedKind)
+TEST_F(ClearingWindowTest, OnePressAsksThenClearsEveryCheckedKind)
 {
     open();
     clickBox(favouritesBox);
     clickBox(practiceBox);
+    fakes.messageBox.answers = {ButtonNo};
     pressOk();
-    EXPECT_EQ(fakes.messageBox.texts(), QStringList{u"清除完毕！"_s});
-    EXPECT_EQ(fakes.messageBox.shown[0].style, 0);
-    EXPECT_EQ(fakes.messageBox.shown[0].title, u"信息："_s);
+    ASSERT_EQ(fakes.messageBox.texts(),
+              QStringList{u"确定要清除初级会计实务的章节做题记录、错题收藏记录吗？"_s});
+    EXPECT_EQ(fakes.messageBox.shown[0].style, StyleYesNo);
+    EXPECT_EQ(count(u"select count(*) from swzj where XXDA<>''"_s), 3) << "No clears nothing";
+    EXPECT_EQ(count(u"select count(*) from swzj where shucang='YES'"_s), 2);
+
+    EXPECT_EQ(pressOkAndAgree(), QStringList{u"清除完毕！"_s});
     EXPECT_EQ(count(u"select count(*) from swzj where XXDA<>''"_s), 0);
     EXPECT_EQ(count(u"select count(*) from swzj where XXDA=''"_s), 4);
     EXPECT_EQ(count(u"select count(*) from swzj where XXDA is null"_s), 1) << "NULL stays NULL";
-    EXPECT_EQ(count(u"select count(*) from swzj where shucang='YES'"_s), 2) << "favourites not looked at";
+    EXPECT_EQ(count(u"select count(*) from swzj where shucang<>''"_s), 0);
+    EXPECT_EQ(count(u"select count(*) from swzj where shucang is null"_s), 1);
     EXPECT_EQ(value(u"select XXDA from jczj where ID=1"_s).toString(), u"B"_s) << "other subject untouched";
+    EXPECT_EQ(value(u"select shucang from jczj where ID=1"_s).toString(), u"YES"_s);
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(box(practiceBox)->isChecked());
     EXPECT_TRUE(box(favouritesBox)->isChecked());
+}
 
+TEST_F(ClearingWindowTest, TheScreensAreToldOnceSomethingWasCleared)
+{
+    int told = 0;
+    openClearingWindow(state, fakes.services(), [&told] { ++told; });
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* candidate = qobject_cast<Window*>(widget);
+        if (candidate && !candidate->isClosing() && candidate->title() == u"清除记录"_s)
+            window = candidate;
+    }
+    ASSERT_TRUE(window);
     clickBox(practiceBox);
+    fakes.messageBox.answers = {ButtonNo};
     pressOk();
-    EXPECT_EQ(fakes.messageBox.texts(), (QStringList{u"清除完毕！"_s, u"清除完毕！"_s}));
-    EXPECT_EQ(count(u"select count(*) from swzj where shucang<>''"_s), 0);
-    EXPECT_EQ(count(u"select count(*) from swzj where shucang is null"_s), 1);
-    EXPECT_EQ(value(u"select shucang from jczj where ID=1"_s).toString(), u"YES"_s);
+    EXPECT_EQ(told, 0);
+    pressOkAndAgree();
+    EXPECT_EQ(told, 1);
+}
+
+TEST_F(ClearingWindowTest, ARowWhoseIdIsNoIntegerFailsTheWalkAndReachesNoStatement)
+{
+    ASSERT_TRUE(dir.execute(u"DROP TABLE jczj"_s));
+    ASSERT_TRUE(
+        dir.execute(u"CREATE TABLE jczj (ID TEXT, zj TEXT, TM TEXT, TX TEXT, XXA TEXT, XXB TEXT, XXC TEXT, "
+                    u"XXD TEXT, DA TEXT, JX TEXT, shucang TEXT, XXDA TEXT)"_s));
+    ASSERT_TRUE(
+        dir.execute(u"INSERT INTO jczj (ID, XXDA) VALUES ('1', 'A'), ('2 or 1=1', 'B'), ('3', 'C')"_s));
+    state.currentSubject = 2;
+    open();
+    clickBox(practiceBox);
+    EXPECT_EQ(pressOkAndAgree(), QStringList{u"错误代码！"_s});
+    EXPECT_EQ(value(u"select XXDA from jczj where ID='1'"_s).toString(), u""_s);
+    EXPECT_EQ(value(u"select XXDA from jczj where ID='2 or 1=1'"_s).toString(), u"B"_s);
+    EXPECT_EQ(value(u"select XXDA from jczj where ID='3'"_s).toString(), u"C"_s) << "the walk stopped";
+    EXPECT_FALSE(state.currentSql.contains(u"or"_s)) << state.currentSql.toStdString();
 }
 
 TEST_F(ClearingWindowTest, ScoresAreClearedAndThePaperRowsKept)
@@ -137,9 +184,7 @@ TEST_F(ClearingWindowTest, ScoresAreClearedAndThePaperRowsKept)
     ASSERT_TRUE(dir.execute(u"update jcdeifen set DF='90' where ID=1"_s));
     open();
     clickBox(scoresBox);
-    clickBox(examAnswersBox);
-    pressOk();
-    EXPECT_EQ(fakes.messageBox.texts(), QStringList{u"清除完毕！"_s});
+    EXPECT_EQ(pressOkAndAgree(), QStringList{u"清除完毕！"_s});
     EXPECT_EQ(count(u"select count(*) from swdeifen where DF<>''"_s), 0);
     EXPECT_EQ(count(u"select count(*) from swdeifen"_s), 20);
     EXPECT_EQ(value(u"select SJ from swdeifen where ID=3"_s).toString(), u"3"_s);
@@ -157,8 +202,7 @@ TEST_F(ClearingWindowTest, ExamAnswersOfTheCurrentPaperOnly)
     state.currentPaper = 3;
     open();
     clickBox(examAnswersBox);
-    pressOk();
-    EXPECT_EQ(fakes.messageBox.texts(), QStringList{u"清除完毕！"_s});
+    EXPECT_EQ(pressOkAndAgree(), QStringList{u"清除完毕！"_s});
     EXPECT_EQ(count(u"select count(*) from jc3 where XXDA<>''"_s), 0);
     EXPECT_EQ(count(u"select count(*) from jc3 where XXDA is null"_s), 1);
     EXPECT_EQ(value(u"select XXDA from jc4 where ID=1"_s).toString(), u"C"_s);
@@ -170,8 +214,7 @@ TEST_F(ClearingWindowTest, NoPaperChosenIsAnError)
 {
     open();
     clickBox(examAnswersBox);
-    pressOk();
-    EXPECT_EQ(fakes.messageBox.texts(), QStringList{u"错误代码！"_s});
+    EXPECT_EQ(pressOkAndAgree(), QStringList{u"错误代码！"_s});
     EXPECT_EQ(state.currentSql, u"select * from sw0 where  xxda<>''"_s);
     EXPECT_TRUE(window->isVisible());
 }
@@ -182,19 +225,21 @@ TEST_F(ClearingWindowTest, FailedUpdateStopsTheWalkAndKeepsWhatWasCleared)
                             u"begin select raise(abort, 'kept'); end"_s));
     open();
     clickBox(practiceBox);
-    pressOk();
-    EXPECT_EQ(fakes.messageBox.texts(), QStringList{u"错误代码！"_s});
+    clickBox(scoresBox);
+    ASSERT_TRUE(dir.execute(u"update swdeifen set DF='60' where ID=1"_s));
+    EXPECT_EQ(pressOkAndAgree(), QStringList{u"错误代码！"_s});
+    EXPECT_EQ(value(u"select DF from swdeifen where ID=1"_s).toString(), u"60"_s) << "later kinds not begun";
     EXPECT_EQ(value(u"select XXDA from swzj where ID=1"_s).toString(), u""_s) << "cleared before the failure";
     EXPECT_EQ(value(u"select XXDA from swzj where ID=4"_s).toString(), u"ACD"_s);
     EXPECT_EQ(value(u"select XXDA from swzj where ID=5"_s).toString(), u"正确"_s) << "the walk stopped";
 }
 
-TEST_F(ClearingWindowTest, NothingCheckedClearsNothingAndSaysDone)
+TEST_F(ClearingWindowTest, NothingCheckedClearsNothingAndAsksForAChoice)
 {
     ASSERT_TRUE(dir.execute(u"update swdeifen set DF='60' where ID=1"_s));
     open();
     pressOk();
-    EXPECT_EQ(fakes.messageBox.texts(), QStringList{u"清除完毕！"_s});
+    EXPECT_EQ(fakes.messageBox.texts(), QStringList{u"请选择要清除的记录。"_s});
     EXPECT_EQ(count(u"select count(*) from swzj where XXDA<>''"_s), 3);
     EXPECT_EQ(count(u"select count(*) from swzj where shucang<>''"_s), 2);
     EXPECT_EQ(value(u"select DF from swdeifen where ID=1"_s).toString(), u"60"_s);

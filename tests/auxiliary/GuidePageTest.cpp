@@ -196,6 +196,32 @@ TEST_F(GuidePageDocumentTest, TwelveBoldTipsDistributedOverSectionsTwoToEight)
     EXPECT_TRUE(item.parentNode().nodeName() == u"ul"_s || item.parentNode().nodeName() == u"ol"_s);
 }
 
+// The tips describe the program the candidate uses: case questions scored all or nothing, a
+// paper that can be handed in again.
+TEST_F(GuidePageDocumentTest, TipsAgreeWithHowTheProgramScoresAndHandsIn)
+{
+    const auto tipText = [&](int number) {
+        for (const QDomElement& section : sections()) {
+            for (const QString& tag : {u"p"_s, u"li"_s}) {
+                for (const QDomElement& element : descendants(section, tag)) {
+                    if (element.text().startsWith(u"宝典%1："_s.arg(number)))
+                        return element.text();
+                }
+            }
+        }
+        return QString();
+    };
+    const QString indefinite = tipText(10);
+    ASSERT_FALSE(indefinite.isEmpty());
+    EXPECT_FALSE(indefinite.contains(u"少选得相应分值"_s));
+    EXPECT_TRUE(indefinite.contains(u"少选"_s) && indefinite.contains(u"均不得分"_s));
+    EXPECT_FALSE(indefinite.contains(u"宁少勿多"_s)) << "choosing fewer never scores";
+    const QString handIn = tipText(12);
+    ASSERT_FALSE(handIn.isEmpty());
+    EXPECT_TRUE(handIn.contains(u"再次交卷"_s));
+    EXPECT_FALSE(handIn.contains(u"交卷后答案不能再修改"_s));
+}
+
 TEST_F(GuidePageDocumentTest, ViewerShowsTheTextButNotTheScriptOrTheStyles)
 {
     QTemporaryDir dir;
