@@ -1,131 +1,94 @@
 #include "BankBuilder.h"
 
+#include "BankChecker.h"
 #include "BankRules.h"
 #include "BankTestSupport.h"
 #include "Csv.h"
-#include "PaperAssembly.h"
+#include "SyntheticSources.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSet>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
-#include <set>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 using mirevo::BankBuild;
 using mirevo::test::fileBytes;
 using mirevo::test::shippedSources;
+using mirevo::test::smallCatalogue;
 using mirevo::test::tableRows;
 
 namespace {
 
 // The data rows of a source file, as the spreadsheet holds them.
-QList<QStringList> sourceRows(const QString& relativePath)
+QList<QStringList> sourceRows(const QString& dir, const QString& relativePath)
 {
-    const QString text = QString::fromUtf8(fileBytes(QDir(shippedSources()).filePath(relativePath)));
+    const QString text = QString::fromUtf8(fileBytes(QDir(dir).filePath(relativePath)));
     QList<QStringList> rows;
     for (const mirevo::CsvRecord& record : mirevo::parseCsv(text).records.mid(1))
         rows << record.fields;
     return rows;
 }
 
-class ShippedBankTest : public ::testing::Test
+// A bank built from synthetic sources of the small catalogue, once for the suite.
+class BankBuilderTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
+    static void SetUpTestSuite()
     {
-        ASSERT_TRUE(m_dir.isValid());
-        const BankBuild build = mirevo::buildBank(shippedSources(), bankPath(), false);
-        ASSERT_TRUE(build.succeeded()) << build.errors.join(u'\n').toStdString();
-        EXPECT_TRUE(build.notes.isEmpty()) << "the sources are kept in the bank's own spelling:\n"
-                                           << build.notes.join(u'\n').toStdString();
+        s_dir = std::make_unique<QTemporaryDir>();
+        ASSERT_TRUE(mirevo::test::writeSources(sourceDir()));
+        s_build = mirevo::buildBank(sourceDir(), bankPath(), false, smallCatalogue());
     }
+    static void TearDownTestSuite() { s_dir.reset(); }
 
-    QString bankPath() const { return m_dir.filePath(u"mini.dll"_s); }
+    void SetUp() override { ASSERT_TRUE(s_build.succeeded()) << s_build.errors.join(u'\n').toStdString(); }
 
-    QTemporaryDir m_dir;
+    static QString sourceDir() { return s_dir->filePath(u"sources"_s); }
+    static QString bankPath() { return s_dir->filePath(u"mini.dll"_s); }
+
+    static std::unique_ptr<QTemporaryDir> s_dir;
+    static BankBuild s_build;
 };
 
-TEST_F(ShippedBankTest, NumbersChapterQuestionsFromOneInFileOrder)
+std::unique_ptr<QTemporaryDir> BankBuilderTest::s_dir;
+BankBuild BankBuilderTest::s_build;
+
+TEST_F(BankBuilderTest, NumbersChapterQuestionsFromOneInFileOrder)
 {
-    for (const auto& [table, prefix, chapters] :
-         {std::tuple{u"swzj"_s, u"sw"_s, 10}, std::tuple{u"jczj"_s, u"jc"_s, 7}}) {
+    for (int subject = 1; subject <= 2; ++subject) {
         QStringList expected;
         int id = 0;
-        for (int chapter = 1; chapter <= chapters; ++chapter) {
-            const QList<QStringList> rows =
-                sourceRows(u"%1/ch%2.csv"_s.arg(prefix).arg(chapter, 2, 10, QLatin1Char('0')));
-            EXPECT_GE(rows.size(), 30) << prefix.toStdString() << " chapter " << chapter;
-            for (const QStringList& row : rows)
+        for (int chapter = 1; chapter <= mirevo::chapterCount(subject); ++chapter) {
+            const QString file =
+                u"%1/ch%2.csv"_s.arg(mirevo::paperTablePrefix(subject)).arg(chapter, 2, 10, QLatin1Char('0'));
+            for (const QStringList& row : sourceRows(sourceDir(), file))
                 expected << QString::number(++id) + u'|' + row.at(8) + u'|' + row.mid(0, 8).join(u'|') +
                                 u"||"_s;
         }
-        EXPECT_EQ(tableRows(bankPath(), table), expected) << table.toStdString();
+        EXPECT_EQ(tableRows(bankPath(), mirevo::chapterTable(subject)), expected) << subject;
     }
 }
 
-TEST_F(ShippedBankTest, TwoBuildsAreIdentical)
+TEST_F(BankBuilderTest, NotesNothingOfSourcesInTheBankSpelling)
 {
-    const QString again = m_dir.filePath(u"again.dll"_s);
-    ASSERT_TRUE(mirevo::buildBank(shippedSources(), again, false).succeeded());
+    EXPECT_TRUE(s_build.notes.isEmpty()) << s_build.notes.join(u'\n').toStdString();
+    EXPECT_EQ(
+        s_build.summary.front(),
+        u"初级会计实务: 580 chapter questions (40 + 44 + 48 + 52 + 56 + 60 + 64 + 68 + 72 + 76 by chapter), "
+        u"172 case questions, 20 papers of 61"_s);
+}
+
+TEST_F(BankBuilderTest, TwoBuildsAreIdentical)
+{
+    const QString again = s_dir->filePath(u"again.dll"_s);
+    ASSERT_TRUE(mirevo::buildBank(sourceDir(), again, false, smallCatalogue()).succeeded());
     EXPECT_EQ(fileBytes(again), fileBytes(bankPath()));
-    for (int subject = 1; subject <= 2; ++subject) {
-        for (const QString& table : mirevo::subjectTables(subject))
-            EXPECT_EQ(tableRows(again, table), tableRows(bankPath(), table)) << table.toStdString();
-    }
 }
 
-TEST_F(ShippedBankTest, PapersAreAllDifferentAndKeepCasesTogether)
-{
-    for (int subject = 1; subject <= 2; ++subject) {
-        std::set<QStringList> selections;
-        for (int paper = 1; paper <= mirevo::paperCount; ++paper) {
-            const QString table = mirevo::paperTable(subject, paper);
-            QStringList rows = tableRows(bankPath(), table);
-            ASSERT_EQ(rows.size(), mirevo::paperQuestionCount) << table.toStdString();
-            QList<mirevo::BankQuestion> caseQuestions;
-            for (const QString& row : rows.mid(mirevo::paperQuestionCount - 15)) {
-                mirevo::BankQuestion q;
-                q.tm = row.section(u'|', 1, 1);
-                caseQuestions << q;
-            }
-            for (const mirevo::CaseStudy& study : mirevo::splitCases(caseQuestions)) {
-                EXPECT_GE(study.size(), 3) << table.toStdString();
-                // the number of a case question follows the case's last full stop
-                for (qsizetype i = 0; i < study.size(); ++i) {
-                    const QString& tm = study.at(i).tm;
-                    EXPECT_TRUE(tm.sliced(tm.lastIndexOf(u"。（"_s)).startsWith(u"。（%1）"_s.arg(i + 1)))
-                        << table.toStdString();
-                }
-            }
-            for (QString& row : rows)
-                row = row.section(u'|', 1); // the question without its ID
-            rows.sort();
-            EXPECT_TRUE(selections.insert(rows).second) << table.toStdString() << " repeats an earlier paper";
-        }
-    }
-}
-
-TEST_F(ShippedBankTest, PapersTogetherUseEverySourceQuestion)
-{
-    for (const QString& prefix : {u"sw"_s, u"jc"_s}) {
-        QSet<QString> sources;
-        for (const QString& name : QDir(QDir(shippedSources()).filePath(prefix)).entryList({u"*.csv"_s})) {
-            for (const QStringList& row : sourceRows(prefix + u'/' + name))
-                sources.insert(row.front());
-        }
-        QSet<QString> used;
-        for (int paper = 1; paper <= mirevo::paperCount; ++paper) {
-            for (const QString& row : tableRows(bankPath(), prefix + QString::number(paper)))
-                used.insert(row.section(u'|', 1, 1));
-        }
-        EXPECT_EQ(used, sources) << prefix.toStdString();
-    }
-}
-
-TEST_F(ShippedBankTest, ScoreRowsAreEmpty)
+TEST_F(BankBuilderTest, ScoreRowsAreEmpty)
 {
     for (const QString& table : {u"swdeifen"_s, u"jcdeifen"_s}) {
         QStringList expected;
@@ -135,7 +98,32 @@ TEST_F(ShippedBankTest, ScoreRowsAreEmpty)
     }
 }
 
-// A copy of the shipped sources with one fault put in.
+TEST_F(BankBuilderTest, RefusesSourcesWhoseChaptersAreNotTheCatalogueSizes)
+{
+    mirevo::ChapterSizes sizes = smallCatalogue();
+    sizes[1][2] = 79;
+    const QString out = s_dir->filePath(u"other.dll"_s);
+    const BankBuild build = mirevo::buildBank(sourceDir(), out, false, sizes);
+    EXPECT_EQ(build.errors, QStringList{u"jc/ch03.csv: 78 questions where the catalogue has 79"_s});
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+// Whatever the writers put in, the shipped sources build a bank that keeps every rule.
+TEST(ShippedBank, IsSoundForTheCatalogue)
+{
+    QTemporaryDir dir;
+    const QString bank = dir.filePath(u"mini.dll"_s);
+    const BankBuild build = mirevo::buildBank(shippedSources(), bank, false, mirevo::catalogueSizes());
+    ASSERT_TRUE(build.succeeded()) << build.errors.join(u'\n').toStdString();
+    EXPECT_TRUE(build.notes.isEmpty()) << "the sources are kept in the bank's own spelling:\n"
+                                       << build.notes.join(u'\n').toStdString();
+    const mirevo::BankCheck check = mirevo::checkBank(bank, mirevo::catalogueSizes());
+    EXPECT_TRUE(check.sound());
+    for (const mirevo::Violation& violation : check.violations)
+        ADD_FAILURE() << mirevo::violationText(violation).toStdString();
+}
+
+// Synthetic sources with one fault put in.
 struct SourceFault
 {
     const char* name;
@@ -148,11 +136,15 @@ void PrintTo(const SourceFault& f, std::ostream* os)
     *os << f.name;
 }
 
-void replaceInFile(const QString& path, const QString& before, const QString& after)
+// Replaces the first occurrence of before, or every one.
+void replaceInFile(const QString& path, const QString& before, const QString& after, bool every = false)
 {
     QString text = QString::fromUtf8(fileBytes(path));
     ASSERT_TRUE(text.contains(before)) << path.toStdString();
-    text.replace(text.indexOf(before), before.size(), after);
+    if (every)
+        text.replace(before, after);
+    else
+        text.replace(text.indexOf(before), before.size(), after);
     ASSERT_TRUE(mirevo::test::writeFile(path, text.toUtf8()));
 }
 
@@ -162,13 +154,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        const QDir shipped(shippedSources());
-        for (const QString& subject : {u"sw"_s, u"jc"_s}) {
-            ASSERT_TRUE(QDir(m_dir.path()).mkpath(subject));
-            for (const QString& name : QDir(shipped.filePath(subject)).entryList({u"*.csv"_s}, QDir::Files))
-                ASSERT_TRUE(QFile::copy(shipped.filePath(subject + u'/' + name),
-                                        m_dir.filePath(subject + u'/' + name)));
-        }
+        ASSERT_TRUE(mirevo::test::writeSources(m_dir.path()));
     }
 
     QTemporaryDir m_dir;
@@ -178,7 +164,7 @@ TEST_P(BankSourceFaultTest, StopsTheBuildWithTheFileAndRow)
 {
     GetParam().introduce(QDir(m_dir.path()));
     const QString out = m_dir.filePath(u"mini.dll"_s);
-    const BankBuild build = mirevo::buildBank(m_dir.path(), out, false);
+    const BankBuild build = mirevo::buildBank(m_dir.path(), out, false, smallCatalogue());
     EXPECT_FALSE(build.succeeded());
     EXPECT_TRUE(std::any_of(build.errors.cbegin(), build.errors.cend(), [](const QString& error) {
         return error.contains(GetParam().error);
@@ -231,7 +217,46 @@ INSTANTIATE_TEST_SUITE_P(
                     u"sw/ch09.csv: row"_s},
         SourceFault{"NoSourceFolder",
                     [](const QDir& dir) { QDir(dir.filePath(u"sw"_s)).removeRecursively(); },
-                    u"sw/: the folder of 初级会计实务 is missing"_s}),
+                    u"sw/: the folder of 初级会计实务 is missing"_s},
+        SourceFault{"MissingCoverageTable",
+                    [](const QDir& dir) { QFile::remove(dir.filePath(u"sw/coverage/ch04.csv"_s)); },
+                    u"sw/coverage/ch04.csv: missing"_s},
+        SourceFault{
+            "CoverageCountNotTheRecount",
+            [](const QDir& dir) {
+                replaceInFile(dir.filePath(u"jc/coverage/ch02.csv"_s), u"\n1,第1节,15\n"_s,
+                              u"\n1,第1节,14\n"_s);
+            },
+            u"jc/coverage/ch02.csv: row 2: section 1 (第1节) has 题量 14, but jc/ch02.csv holds 15"_s},
+        SourceFault{
+            "SectionNotInTheTable",
+            [](const QDir& dir) { replaceInFile(dir.filePath(u"sw/ch01.csv"_s), u",1,1\n"_s, u",1,9\n"_s); },
+            u"sw/ch01.csv: row 2: 节: \"9\" is not a section of sw/coverage/ch01.csv"_s},
+        SourceFault{"SectionWithoutQuestions",
+                    [](const QDir& dir) {
+                        replaceInFile(dir.filePath(u"sw/coverage/ch03.csv"_s), u"\n5,第5节,"_s,
+                                      u"\n6,第6节,0\n5,第5节,"_s);
+                    },
+                    u"sw/coverage/ch03.csv: row 6: section 6 (第6节) has no question"_s},
+        SourceFault{"SectionOverAQuarter",
+                    [](const QDir& dir) {
+                        replaceInFile(dir.filePath(u"jc/ch01.csv"_s), u",1,2\n"_s, u",1,1\n"_s, true);
+                    },
+                    u"section 1 (第1节) holds 28 of the 70 questions, more than a quarter of the chapter"_s},
+        SourceFault{"StemLikeAnother",
+                    [](const QDir& dir) {
+                        replaceInFile(dir.filePath(u"sw/ch02.csv"_s), u"sw第2章第2题"_s, u"sw第2章 第1题"_s);
+                    },
+                    u"sw/ch02.csv: row 3: TM: the stem is that of sw/ch02.csv row 2, spaces and punctuation "
+                    u"aside"_s},
+        SourceFault{
+            "CaseStemLikeAnother",
+            [](const QDir& dir) { replaceInFile(dir.filePath(u"jc/cases-2.csv"_s), u"（2）"_s, u"(1)"_s); },
+            u"jc/cases-2.csv: row 3: TM: the stem is that of jc/cases-2.csv row 2"_s},
+        SourceFault{
+            "ExplanationMissing",
+            [](const QDir& dir) { replaceInFile(dir.filePath(u"jc/ch05.csv"_s), u",解析。,"_s, u",,"_s); },
+            u"jc/ch05.csv: row 2: JX: the explanation is empty"_s}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

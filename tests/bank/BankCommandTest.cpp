@@ -1,10 +1,13 @@
 #include "BankCommand.h"
 
+#include "BankRules.h"
 #include "BankTestSupport.h"
+#include "SyntheticSources.h"
 #include "TempProgramDir.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -64,6 +67,8 @@ TEST_F(BankCommandTest, CheckPrintsEachViolationAndFails)
     EXPECT_TRUE(result.out.contains(u"jczj ID 5: zj: \"9\" is not a chapter of 经济法基础"_s))
         << result.out.toStdString();
     EXPECT_TRUE(result.out.contains(u"sw1: holds 0 单选题 where a paper holds 24\n"_s));
+    EXPECT_TRUE(result.out.startsWith(u"swzj 第1章: 0 of 113, 单选 0 / 多选 0 / 判断 0\n"_s));
+    EXPECT_TRUE(result.out.contains(u"jczj: chapter 1 holds 0 questions where the catalogue has 134\n"_s));
     EXPECT_TRUE(result.err.endsWith(u"violation(s)\n"_s));
 }
 
@@ -84,19 +89,27 @@ TEST_F(BankCommandTest, ImportReportsAndExportWritesTheTable)
 
 TEST_F(BankCommandTest, BuildRefusesAnExistingBankWithoutForce)
 {
+    QTemporaryDir sources;
+    ASSERT_TRUE(mirevo::test::writeSources(sources.path(), mirevo::catalogueSizes()));
     const QByteArray before = mirevo::test::fileBytes(m_dir.bankPath());
-    const CommandRun refused = run({u"build"_s, mirevo::test::shippedSources(), m_dir.bankPath()});
+    const CommandRun refused = run({u"build"_s, sources.path(), m_dir.bankPath()});
     EXPECT_EQ(refused.status, 1);
     EXPECT_TRUE(refused.err.contains(u"give --force to replace it"_s));
     EXPECT_EQ(mirevo::test::fileBytes(m_dir.bankPath()), before);
-    const CommandRun forced =
-        run({u"build"_s, mirevo::test::shippedSources(), m_dir.bankPath(), u"--force"_s});
+    const CommandRun forced = run({u"build"_s, sources.path(), m_dir.bankPath(), u"--force"_s});
     EXPECT_EQ(forced.status, 0) << forced.err.toStdString();
     EXPECT_TRUE(forced.out.startsWith(u"built "_s));
-    EXPECT_EQ(run({u"check"_s, m_dir.bankPath()}).status, 0);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{u"mini.dll"_s})
         << "nothing is left of the build beside the bank";
+
+    const CommandRun checked = run({u"check"_s, m_dir.bankPath()});
+    EXPECT_EQ(checked.status, 0) << checked.out.toStdString();
+    const QStringList lines = checked.out.split(u'\n');
+    EXPECT_EQ(lines.front(), u"swzj 第1章: 113 of 113, 单选 57 / 多选 28 / 判断 28"_s);
+    EXPECT_TRUE(lines.at(10).startsWith(u"初级会计实务 papers: chapter questions in at most "_s));
+    EXPECT_TRUE(lines.at(18).startsWith(u"经济法基础 papers: "_s));
+    EXPECT_TRUE(lines.at(19).endsWith(u": sound, 4212 questions"_s));
 }
 
 TEST_F(BankCommandTest, CreateWritesAnEmptyBankOnce)

@@ -48,7 +48,7 @@ TEST(QuestionCsv, ReadsTheChineseLayoutInAnyOrderAndReportsEachNormalisation)
 TEST(QuestionCsv, TakesAByteOrderMarkAndPassesOverEmptyRows)
 {
     const QByteArray bytes =
-        QByteArray("\xEF\xBB\xBF") + u"TM,TX,DA\n,,\n存货属于资产。,判断题,正确\n"_s.toUtf8();
+        QByteArray("\xEF\xBB\xBF") + u"TM,TX,DA,JX\n,,,\n存货属于资产。,判断题,正确,解析\n"_s.toUtf8();
     const QuestionCsvRead result = mirevo::readQuestionCsv(bytes, chapterTwo);
     ASSERT_TRUE(result.succeeded());
     ASSERT_EQ(result.questions.size(), 1);
@@ -104,6 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
         Rejection{"TrueFalseWord", paper, u"题干,判断题,,,,,是,j,"_s,
                   u"DA: \"是\" is neither 正确 nor 错误"_s},
         Rejection{"MissingAnswer", paper, u"题干,不定项选择题,a,b,c,d,,j,"_s, u"DA: is empty"_s},
+        Rejection{"MissingExplanation", paper, u"题干,判断题,,,,,正确, ,"_s,
+                  u"JX: the explanation is empty"_s},
         Rejection{"TooFewFields", paper, u"题干,单选题,a,b"_s, u"it has 4 fields where the header has 9"_s},
         Rejection{"TextBeyondTheHeader", paper, u"题干,单选题,a,b,c,d,A,j,,extra"_s,
                   u"it has text beyond the 9 columns of the header"_s}),
@@ -112,11 +114,24 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(QuestionCsv, ChineseHeadersNameTheColumnsInReasons)
 {
     const QuestionCsvRead result =
-        read(u"题干,题型,选项A,选项B,选项C,选项D,正确答案\n题,单选题,a,b,c,,E\n"_s);
+        read(u"题干,题型,选项A,选项B,选项C,选项D,正确答案,解析\n题,单选题,a,b,c,,E,\n"_s);
     EXPECT_EQ(
         result.rejections,
-        QStringList{
-            u"row 2: 选项D: the option is empty; 正确答案: \"E\" is not one of the letters A, B, C, D"_s});
+        QStringList{u"row 2: 选项D: the option is empty; 正确答案: \"E\" is not one of the letters A, B, C, "
+                    u"D; 解析: the explanation is empty"_s});
+}
+
+TEST(QuestionCsv, ReadsTheSectionOfASourceRowWithoutANote)
+{
+    const QuestionCsvRead result =
+        read(u"TM,TX,XXA,XXB,XXC,XXD,DA,JX,zj,节\n题,单选题,a,b,c,d,A,解析,2, 3 \n"_s);
+    ASSERT_TRUE(result.succeeded()) << result.rejections.join(u'\n').toStdString();
+    EXPECT_TRUE(result.notes.isEmpty()) << result.notes.join(u'\n').toStdString();
+    ASSERT_EQ(result.questions.size(), 1);
+    EXPECT_EQ(result.questions.front().section, u"3"_s);
+    EXPECT_EQ(mirevo::writeQuestionCsv({result.questions.front().question}, TableKind::Chapter),
+              "TM,TX,XXA,XXB,XXC,XXD,DA,JX,zj\n题,单选题,a,b,c,d,A,解析,2\n")
+        << "the section is no column of the bank";
 }
 
 TEST(QuestionCsv, RefusesHeadersItCannotUse)

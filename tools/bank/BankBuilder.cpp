@@ -24,6 +24,26 @@ QString nativePath(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
+// Each chapter file holds as many questions as the chapter's size.
+QStringList sizeProblems(const BankSourcesRead& sources, const ChapterSizes& chapterSizes)
+{
+    QStringList problems;
+    for (int subject = 1; subject <= 2; ++subject) {
+        const QList<QList<BankQuestion>>& chapters = sources.subjects.at(subject - 1).chapters;
+        const QList<int>& sizes = chapterSizes.at(subject - 1);
+        for (qsizetype chapter = 0; chapter < chapters.size(); ++chapter) {
+            const int expected = sizes.value(chapter);
+            if (chapters.at(chapter).size() != expected)
+                problems << u"%1/ch%2.csv: %3 questions where the catalogue has %4"_s
+                                .arg(paperTablePrefix(subject))
+                                .arg(chapter + 1, 2, 10, QLatin1Char('0'))
+                                .arg(chapters.at(chapter).size())
+                                .arg(expected);
+        }
+    }
+    return problems;
+}
+
 struct CompiledSubject
 {
     QList<BankQuestion> chapterRows;
@@ -103,7 +123,8 @@ bool putInPlace(const QString& built, const QString& outPath, bool force)
 
 } // namespace
 
-BankBuild buildBank(const QString& sourceDir, const QString& outPath, bool force)
+BankBuild buildBank(const QString& sourceDir, const QString& outPath, bool force,
+                    const ChapterSizes& chapterSizes)
 {
     BankBuild build;
     const QFileInfo target(outPath);
@@ -122,6 +143,9 @@ BankBuild buildBank(const QString& sourceDir, const QString& outPath, bool force
     build.errors = sources.errors;
     if (!build.succeeded())
         return build;
+    build.errors = sizeProblems(sources, chapterSizes);
+    if (!build.succeeded())
+        return build;
     std::array<CompiledSubject, 2> subjects;
     for (int subject = 1; subject <= 2; ++subject)
         subjects.at(subject - 1) = compileSubject(sources.subjects.at(subject - 1), subject, &build.errors);
@@ -137,7 +161,7 @@ BankBuild buildBank(const QString& sourceDir, const QString& outPath, bool force
     const QString bankPath = building.filePath(target.fileName());
     if (!writeTables(bankPath, subjects, &build.errors))
         return build;
-    const BankCheck check = checkBank(bankPath);
+    const BankCheck check = checkBank(bankPath, chapterSizes);
     if (!check.sound()) {
         build.errors << u"the built bank fails its check:"_s;
         if (!check.error.isEmpty())

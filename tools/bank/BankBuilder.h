@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BankRules.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,11 +15,12 @@ struct BankBuild
     bool succeeded() const { return errors.isEmpty(); }
 };
 
-// Compiles the sources (see readBankSources) into a new bank at outPath: the chapter tables
-// numbered from 1 in file order (ch01 first), the papers assembled by assemblePapers, the score
-// rows with empty DF. The bank is written under a temporary name, checked and only then put in
-// place, so outPath is either the whole new bank or untouched. An existing outPath is replaced
-// only when force is set.
-BankBuild buildBank(const QString& sourceDir, const QString& outPath, bool force);
+// Compiles the sources (see readBankSources), whose chapters must have the sizes chapterSizes,
+// into a new bank at outPath: the chapter tables numbered from 1 in file order (ch01 first),
+// the papers assembled by assemblePapers, the score rows with empty DF. The bank is written
+// under a temporary name, checked (checkBank) and only then put in place, so outPath is either
+// the whole new bank or untouched. An existing outPath is replaced only when force is set.
+BankBuild buildBank(const QString& sourceDir, const QString& outPath, bool force,
+                    const ChapterSizes& chapterSizes);
 
 } // namespace mirevo

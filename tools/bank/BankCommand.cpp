@@ -4,6 +4,7 @@
 #include "BankChecker.h"
 #include "BankExport.h"
 #include "BankImport.h"
+#include "BankRules.h"
 #include "BankSchema.h"
 
 #include <QDir>
@@ -103,7 +104,8 @@ private:
         if (!line || line->positional.size() != 2)
             return usage();
         const QString& out = line->positional.at(1);
-        const BankBuild result = buildBank(line->positional.at(0), out, line->options.contains(u"--force"_s));
+        const BankBuild result =
+            buildBank(line->positional.at(0), out, line->options.contains(u"--force"_s), catalogueSizes());
         for (const QString& note : result.notes)
             print(u"note: "_s + note);
         for (const QString& error : result.errors)
@@ -122,11 +124,13 @@ private:
         if (!line || line->positional.size() != 1)
             return usage();
         const QString bank = QDir::toNativeSeparators(line->positional.front());
-        const BankCheck result = checkBank(line->positional.front());
+        const BankCheck result = checkBank(line->positional.front(), catalogueSizes());
         if (!result.error.isEmpty()) {
             complain(result.error);
             return failed;
         }
+        for (const QString& figures : result.figures)
+            print(figures);
         for (const Violation& violation : result.violations)
             print(violationText(violation));
         if (!result.sound()) {

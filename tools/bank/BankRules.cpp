@@ -1,6 +1,7 @@
 #include "BankRules.h"
 
 #include "BankSchema.h"
+#include "ChapterCatalogue.h"
 
 #include <utility>
 
@@ -34,13 +35,6 @@ QString lettersProblem(const QString& answer, int minimum)
                               u"least two right options"_s.arg(answer)
                                   .arg(minimum);
     return {};
-}
-
-bool isCanonicalChapter(const QString& zj, int subject)
-{
-    bool ok = false;
-    const int chapter = zj.toInt(&ok);
-    return ok && chapter >= 1 && chapter <= chapterCount(subject) && zj == QString::number(chapter);
 }
 
 } // namespace
@@ -77,14 +71,33 @@ bool isChoiceType(QuestionType type)
 
 int chapterCount(int subject)
 {
-    switch (subject) {
-    case 1:
-        return 10;
-    case 2:
-        return 7;
-    default:
-        return 0;
+    return int(chapterCatalogue(subject).size());
+}
+
+int chapterNumber(const QString& zj, int subject)
+{
+    const int chapter = zj.toInt();
+    return chapter >= 1 && chapter <= chapterCount(subject) && zj == QString::number(chapter) ? chapter : 0;
+}
+
+ChapterSizes catalogueSizes()
+{
+    ChapterSizes sizes;
+    for (int subject = 1; subject <= 2; ++subject) {
+        for (const ChapterEntry& chapter : chapterCatalogue(subject))
+            sizes.at(subject - 1) << chapter.count.toInt();
     }
+    return sizes;
+}
+
+QString stemKey(const QString& stem)
+{
+    QString key;
+    for (const QChar c : stem) {
+        if (!c.isSpace() && !c.isPunct())
+            key += c;
+    }
+    return key;
 }
 
 QString answerProblem(QuestionType type, const QString& answer)
@@ -110,7 +123,7 @@ QString answerProblem(QuestionType type, const QString& answer)
 QList<QuestionProblem> questionProblems(const BankQuestion& question, int subject, TableKind kind)
 {
     QList<QuestionProblem> problems;
-    if (kind == TableKind::Chapter && !isCanonicalChapter(question.zj, subject))
+    if (kind == TableKind::Chapter && chapterNumber(question.zj, subject) == 0)
         problems.append({u"zj"_s, u"\"%1\" is not a chapter of %2 (1 to %3, without leading zeros)"_s
                                       .arg(question.zj, subjectName(subject))
                                       .arg(chapterCount(subject))});
@@ -124,18 +137,27 @@ QList<QuestionProblem> questionProblems(const BankQuestion& question, int subjec
     }
     if (*type == QuestionType::Indefinite && kind == TableKind::Chapter)
         problems.append({u"TX"_s, u"不定项选择题 belongs in the papers only"_s});
+    const std::array<std::pair<QString, const QString*>, 4> options{{{u"XXA"_s, &question.xxa},
+                                                                     {u"XXB"_s, &question.xxb},
+                                                                     {u"XXC"_s, &question.xxc},
+                                                                     {u"XXD"_s, &question.xxd}}};
     if (isChoiceType(*type)) {
-        const std::array<std::pair<QString, const QString*>, 4> options{{{u"XXA"_s, &question.xxa},
-                                                                         {u"XXB"_s, &question.xxb},
-                                                                         {u"XXC"_s, &question.xxc},
-                                                                         {u"XXD"_s, &question.xxd}}};
         for (const auto& [column, text] : options) {
             if (text->trimmed().isEmpty())
                 problems.append({column, u"the option is empty"_s});
         }
     }
-    if (const QString problem = answerProblem(*type, question.da); !problem.isEmpty())
+    if (const QString problem = answerProblem(*type, question.da); !problem.isEmpty()) {
         problems.append({u"DA"_s, problem});
+    } else if (isChoiceType(*type)) {
+        // a valid choice answer holds letters A–D only
+        for (const QChar letter : question.da) {
+            if (options.at(letter.unicode() - u'A').second->trimmed().isEmpty())
+                problems.append({u"DA"_s, u"names the option %1, which is empty"_s.arg(letter)});
+        }
+    }
+    if (question.jx.trimmed().isEmpty())
+        problems.append({u"JX"_s, u"the explanation is empty"_s});
     return problems;
 }
 

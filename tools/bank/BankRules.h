@@ -34,6 +34,28 @@ bool isChoiceType(QuestionType type);
 
 // The number of chapters in the subject's catalogue (10 and 7); 0 for any other subject.
 int chapterCount(int subject);
+// The chapter of the subject that a zj text names, 1 … chapterCount, written without blanks or
+// leading zeros; 0 when it names none.
+int chapterNumber(const QString& zj, int subject);
+
+// The number of questions of each chapter, chapter 1 first, of subject 1 and of subject 2.
+using ChapterSizes = std::array<QList<int>, 2>;
+// The sizes the program's chapter catalogue lists: what the shipped bank holds.
+ChapterSizes catalogueSizes();
+
+// The type mix of every chapter: each type's share of its questions, in per cent, within
+// typeShareTolerance points.
+struct TypeShare
+{
+    QuestionType type;
+    int percent;
+};
+inline constexpr std::array<TypeShare, 3> chapterTypeShares{
+    {{QuestionType::Single, 50}, {QuestionType::Multiple, 25}, {QuestionType::TrueFalse, 25}}};
+inline constexpr int typeShareTolerance = 5;
+
+// The stem without spaces and punctuation: two stems with the same key are the same question.
+QString stemKey(const QString& stem);
 
 struct PaperSection
 {
@@ -47,6 +69,15 @@ inline constexpr std::array<PaperSection, 4> paperSections{{{QuestionType::Singl
                                                             {QuestionType::TrueFalse, 10},
                                                             {QuestionType::Indefinite, 15}}};
 inline constexpr int paperQuestionCount = 24 + 12 + 10 + 15;
+inline constexpr int paperChapterQuestionCount = 24 + 12 + 10;
+
+// How the papers of a subject share what they draw from the chapters and the case pools.
+inline constexpr int papersPerSource = 2;     // papers a chapter question or a case is in, at most
+inline constexpr int sharedQuestionLimit = 6; // chapter questions two papers share, at most
+inline constexpr int sharedCaseLimit = 1;     // cases two papers share, at most
+// A paper holds paperChapterQuestionCount × size / subject total questions of a chapter, within
+// this many.
+inline constexpr int chapterShareTolerance = 2;
 
 // A fault of one column of a question row.
 struct QuestionProblem
@@ -60,7 +91,8 @@ QString answerProblem(QuestionType type, const QString& answer);
 
 // Every fault of a question row of a chapter or paper table of the subject, apart from its
 // ID: zj within the catalogue (chapter tables), a type allowed in the table, a stem, the four
-// options of a choice question and an answer valid for the type.
+// options of a choice question, an answer valid for the type naming no empty option and an
+// explanation.
 QList<QuestionProblem> questionProblems(const BankQuestion& question, int subject, TableKind kind);
 
 } // namespace mirevo

@@ -2,12 +2,15 @@
 
 #include "BankRules.h"
 #include "QuestionCsv.h"
+#include "SectionCoverage.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QMap>
 #include <QRegularExpression>
+#include <utility>
 
 namespace mirevo {
 
@@ -17,6 +20,9 @@ namespace {
 
 // A source file is reviewed by people; nothing this size is one.
 constexpr qint64 maximumSourceSize = 64 * 1024 * 1024;
+
+// The rows of one source file, by its name.
+using SourceFile = std::pair<QString, QList<CsvQuestion>>;
 
 class SubjectReader
 {
@@ -51,18 +57,28 @@ public:
                                        .arg(chapterCount(m_subject), 2, 10, QLatin1Char('0'));
         }
         SubjectSources& sources = m_result.subjects.at(m_subject - 1);
+        QList<SourceFile> chapters;
         for (int chapter = 1; chapter <= chapterCount(m_subject); ++chapter) {
             const QString name = u"ch%1.csv"_s.arg(chapter, 2, 10, QLatin1Char('0'));
-            if (!chapterFiles.contains(chapter))
+            const QList<CsvQuestion> rows = readFile(name, {m_subject, TableKind::Chapter, chapter});
+            if (chapterFiles.contains(chapter))
+                readCoverage(name, rows);
+            else
                 m_result.errors << u"%1: missing; every chapter of %2 has a file"_s.arg(
                     relative(name), subjectName(m_subject));
-            sources.chapters << questionsOf(readFile(name, {m_subject, TableKind::Chapter, chapter}));
+            chapters.append({name, rows});
+            sources.chapters << questionsOf(rows);
         }
+        checkRepeatedStems(chapters);
         if (poolFiles.isEmpty())
             m_result.errors << u"%1/: no case pool cases-1.csv for the 不定项选择题 of the papers"_s.arg(
                 m_prefix);
-        for (const QString& name : poolFiles)
-            sources.casePools << readCasePool(name);
+        QList<SourceFile> pools;
+        for (const QString& name : poolFiles) {
+            pools.append({name, readCasePool(name)});
+            sources.casePools << questionsOf(pools.back().second);
+        }
+        checkRepeatedStems(pools);
     }
 
 private:
@@ -96,8 +112,45 @@ private:
         return read.questions;
     }
 
+    // The chapter file chNN.csv has its coverage table coverage/chNN.csv.
+    void readCoverage(const QString& name, const QList<CsvQuestion>& rows)
+    {
+        const QString tableName = u"coverage/"_s + name;
+        QFile file(m_dir.filePath(tableName));
+        if (!file.exists()) {
+            m_result.errors << u"%1: missing; every chapter file has a coverage table (节,名称,题量)"_s.arg(
+                relative(tableName));
+            return;
+        }
+        if (!file.open(QIODevice::ReadOnly) || file.size() > maximumSourceSize) {
+            m_result.errors << u"%1: cannot be read"_s.arg(relative(tableName));
+            return;
+        }
+        m_result.errors << coverageProblems(file.readAll(), rows, {relative(tableName), relative(name)});
+    }
+
+    // The papers' questions are told apart by their stems, so no two may be alike: among the
+    // chapter files of a subject, and among its case pools.
+    void checkRepeatedStems(const QList<SourceFile>& files)
+    {
+        QHash<QString, QString> first; // by stem key, where it was first seen
+        for (const auto& [name, rows] : files) {
+            for (const CsvQuestion& row : rows) {
+                const QString key = stemKey(row.question.tm);
+                if (const auto seen = first.constFind(key); seen != first.cend())
+                    m_result.errors
+                        << u"%1: row %2: TM: the stem is that of %3, spaces and punctuation aside"_s
+                               .arg(relative(name))
+                               .arg(row.row)
+                               .arg(*seen);
+                else
+                    first.insert(key, u"%1 row %2"_s.arg(relative(name)).arg(row.row));
+            }
+        }
+    }
+
     // Case questions are 不定项选择题; their zj, when given, names the chapter the case is about.
-    QList<BankQuestion> readCasePool(const QString& name)
+    QList<CsvQuestion> readCasePool(const QString& name)
     {
         const QList<CsvQuestion> rows = readFile(name, {m_subject, TableKind::Paper, 0});
         const QString indefinite = questionTypeText(QuestionType::Indefinite);
@@ -115,7 +168,7 @@ private:
                                        .arg(row.row)
                                        .arg(question.zj, subjectName(m_subject));
         }
-        return questionsOf(rows);
+        return rows;
     }
 
     int m_subject;

@@ -24,9 +24,11 @@ struct BankSourcesRead
 };
 
 // Reads SOURCE_DIR/<prefix>/ for each subject (prefix sw, jc): one file chNN.csv for every
-// chapter of the catalogue (NN = 01 …) and one or more case pools cases-K.csv (K = 1, 2, …,
-// read in that order) holding only 不定项选择题. Any other CSV file there is an error: a
-// misnamed file would otherwise be left out of the bank unnoticed.
+// chapter of the catalogue (NN = 01 …) with its coverage table coverage/chNN.csv (see
+// coverageProblems), and one or more case pools cases-K.csv (K = 1, 2, …, read in that order)
+// holding only 不定项选择题. Any other CSV file there is an error: a misnamed file would
+// otherwise be left out of the bank unnoticed. So is a stem that another stem of the subject's
+// chapter files, or of its case pools, repeats (stemKey).
 BankSourcesRead readBankSources(const QString& sourceDir);
 
 } // namespace mirevo

@@ -4,9 +4,8 @@
 
 #include <algorithm>
 #include <numeric>
-#include <set>
 #include <tuple>
-#include <vector>
+#include <utility>
 
 namespace mirevo {
 
@@ -14,15 +13,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A question of a paper by where it was drawn from: its section, its place in that section's
-// deal and, for a case, its place in the case.
-using SourceKey = std::tuple<int, int, int>;
-
-struct DrawnPaper
-{
-    QList<BankQuestion> questions;
-    std::vector<SourceKey> sources;
-};
+constexpr int preferredCaseSize = 5;
+static_assert(papersPerSource == 2, "an item in one paper is drawn for one other paper at most");
+static_assert(paperSections.back().type == QuestionType::Indefinite, "the case section comes last");
 
 bool sharesFirstHalf(const QString& a, const QString& b)
 {
@@ -31,31 +24,6 @@ bool sharesFirstHalf(const QString& a, const QString& b)
     while (common < shorter && a.at(common) == b.at(common))
         ++common;
     return shorter > 0 && common * 2 >= shorter;
-}
-
-// The questions of a type, dealt round the chapters: the first of each chapter, the second, …
-QList<const BankQuestion*> dealRoundChapters(const QList<QList<BankQuestion>>& chapters, QuestionType type)
-{
-    QList<QList<const BankQuestion*>> ofType;
-    for (const QList<BankQuestion>& chapter : chapters) {
-        ofType.append(QList<const BankQuestion*>());
-        for (const BankQuestion& question : chapter) {
-            if (questionTypeFromText(question.tx) == type)
-                ofType.back() << &question;
-        }
-    }
-    QList<const BankQuestion*> deal;
-    for (qsizetype round = 0;; ++round) {
-        bool dealt = false;
-        for (const auto& questions : ofType) {
-            if (round < questions.size()) {
-                deal << questions.at(round);
-                dealt = true;
-            }
-        }
-        if (!dealt)
-            return deal;
-    }
 }
 
 // Cases of the pools taken in turn: the first of each pool, the second, …
@@ -75,118 +43,253 @@ QList<const CaseStudy*> interleaveCases(const QList<QList<CaseStudy>>& casePools
     }
 }
 
-// An endless deal of case indexes: round r visits every case once, stepping by the r-th
-// stride that is prime to the number of cases.
-class CaseDeal
+// How many items (chapter questions, or cases) each two papers share.
+class PaperShares
 {
 public:
-    explicit CaseDeal(int caseCount) : m_caseCount(caseCount)
+    int count(int a, int b) const { return m_counts.at(a * paperCount + b); }
+    void add(int a, int b)
     {
-        for (int stride = 1; stride <= caseCount; ++stride) {
-            if (std::gcd(stride, caseCount) == 1)
-                m_strides << stride;
-        }
-    }
-
-    int next()
-    {
-        const int stride = m_strides.at(m_round % m_strides.size());
-        const int index = int((qint64(m_step) * stride) % m_caseCount);
-        if (++m_step == m_caseCount) {
-            m_step = 0;
-            ++m_round;
-        }
-        return index;
+        ++m_counts[a * paperCount + b];
+        ++m_counts[b * paperCount + a];
     }
 
 private:
-    int m_caseCount;
-    QList<int> m_strides;
-    int m_round = 0;
-    int m_step = 0;
+    QList<int> m_counts = QList<int>(paperCount * paperCount, 0);
 };
 
-// How many questions of each taken case stay so that the cases hold exactly wanted: cut from
-// the ends of the cases in turn, backwards from the case at firstCut, keeping three of each
-// while that suffices. Moving firstCut from paper to paper lets every question of a case
-// appear in some paper.
-QList<int> keptQuestions(const QList<const CaseStudy*>& taken, int wanted, int firstCut)
+// The papers (numbered from 0) that the items of a pool are in: a chapter's questions of one
+// type, or the cases.
+class PoolDraw
 {
-    QList<int> kept;
-    int surplus = -wanted;
-    for (const CaseStudy* study : taken) {
-        kept << int(study->size());
-        surplus += int(study->size());
+public:
+    explicit PoolDraw(int size) : m_uses(size, 0), m_firstPaper(size, -1) {}
+
+    int size() const { return int(m_uses.size()); }
+    int uses(int item) const { return m_uses.at(item); }
+    int firstPaper(int item) const { return m_firstPaper.at(item); }
+    int totalUses() const { return m_totalUses; }
+    // The items that are in the paper and in no other.
+    int aloneIn(int paper) const { return m_alone.at(paper); }
+
+    // The unused items are rationed evenly over the papers: a paper prefers one while fewer are
+    // in use than the papers up to it are due. Second uses so spread over all the papers
+    // instead of falling on the last ones, which could then not keep to the limits.
+    bool prefersUnused(int paper) const { return qint64(m_inUse) * paperCount < qint64(paper + 1) * size(); }
+
+    // Whether the paper may take the item, sharing at most limit items with any other paper.
+    bool admits(int item, int paper, const PaperShares& shares, int limit) const
+    {
+        const int uses = m_uses.at(item);
+        return uses == 0 || (uses < papersPerSource && m_firstPaper.at(item) != paper &&
+                             shares.count(paper, m_firstPaper.at(item)) < limit);
     }
-    const int count = int(taken.size());
-    int floor = 3;
-    while (surplus > 0) {
-        bool cut = false;
-        for (int step = 0; step < count && surplus > 0; ++step) {
-            const int i = ((firstCut - step) % count + count) % count;
-            if (kept.at(i) > std::min(floor, int(taken.at(i)->size()))) {
-                --kept[i];
-                --surplus;
-                cut = true;
+
+    void take(int item, int paper, PaperShares& shares)
+    {
+        if (m_uses[item]++ == 0) {
+            m_firstPaper[item] = paper;
+            ++m_inUse;
+            ++m_alone[paper];
+        } else {
+            --m_alone[m_firstPaper.at(item)];
+            shares.add(paper, m_firstPaper.at(item));
+        }
+        ++m_totalUses;
+    }
+
+private:
+    QList<int> m_uses;
+    QList<int> m_firstPaper;
+    QList<int> m_alone = QList<int>(paperCount, 0);
+    int m_inUse = 0;
+    int m_totalUses = 0;
+};
+
+// The item of least key that the paper may take; -1 when there is none.
+template <typename Key>
+int leastItem(const PoolDraw& pool, int paper, const PaperShares& shares, int limit, Key key)
+{
+    int best = -1;
+    for (int item = 0; item < pool.size(); ++item) {
+        if (pool.admits(item, paper, shares, limit) && (best < 0 || key(item) < key(best)))
+            best = item;
+    }
+    return best;
+}
+
+// A chapter's questions of one section's type.
+struct ChapterPool
+{
+    int section;
+    int chapter;
+    QList<int> questions; // indexes into the chapter
+    PoolDraw draw;
+};
+
+// The chapter sections of the papers, drawn paper after paper.
+class ChapterDraw
+{
+public:
+    explicit ChapterDraw(const QList<QList<BankQuestion>>& chapters)
+        : m_chapters(chapters), m_allotted(chapters.size(), 0)
+    {
+        for (const QList<BankQuestion>& chapter : chapters)
+            m_total += chapter.size();
+        for (int section = 0; section + 1 < int(paperSections.size()); ++section) {
+            const QString type = questionTypeText(paperSections.at(section).type);
+            for (int chapter = 0; chapter < int(chapters.size()); ++chapter) {
+                QList<int> questions;
+                for (int index = 0; index < int(chapters.at(chapter).size()); ++index) {
+                    if (chapters.at(chapter).at(index).tx == type)
+                        questions << index;
+                }
+                if (!questions.isEmpty())
+                    m_pools.append({section, chapter, questions, PoolDraw(int(questions.size()))});
             }
         }
-        if (!cut)
-            floor = 1;
     }
-    return kept;
-}
 
-QString drawChapterSection(int section, const QList<QList<BankQuestion>>& chapters, QList<DrawnPaper>& drawn)
-{
-    const PaperSection& plan = paperSections.at(section);
-    const QList<const BankQuestion*> deal = dealRoundChapters(chapters, plan.type);
-    const int size = int(deal.size());
-    if (size < plan.count)
-        return u"the chapters hold %1 %2, and a paper needs %3"_s.arg(size)
-            .arg(questionTypeText(plan.type))
-            .arg(plan.count);
-    for (int paper = 0; paper < paperCount; ++paper) {
-        const int position = paper * plan.count;
-        const int start = (position + position / size) % size;
-        for (int i = 0; i < plan.count; ++i) {
-            const int index = (start + i) % size;
-            drawn[paper].questions << *deal.at(index);
-            drawn[paper].sources.emplace_back(section, index, 0);
+    // Why the chapters cannot fill the sections; empty when their pools are large enough.
+    QString shortage() const
+    {
+        for (int section = 0; section + 1 < int(paperSections.size()); ++section) {
+            const PaperSection& plan = paperSections.at(section);
+            int held = 0;
+            for (const ChapterPool& pool : m_pools)
+                held += pool.section == section ? pool.draw.size() : 0;
+            if (held * papersPerSource < paperCount * plan.count)
+                return u"the chapters hold %1 %2; %3 papers of %4 need at least %5, a question being in at "
+                       u"most %6 papers"_s.arg(held)
+                           .arg(questionTypeText(plan.type))
+                           .arg(paperCount)
+                           .arg(plan.count)
+                           .arg((paperCount * plan.count + papersPerSource - 1) / papersPerSource)
+                           .arg(papersPerSource);
         }
+        return {};
     }
-    return {};
-}
 
-QString drawCaseSection(int section, const QList<QList<CaseStudy>>& casePools, QList<DrawnPaper>& drawn)
+    // Draws a paper's chapter sections: each question goes to the pool drawn least for its size
+    // among the chapters short of their share and the sections not yet full, so that each pool
+    // is drawn in step with its size.
+    QString drawPaper(int paper, QList<BankQuestion>& questions)
+    {
+        QList<int> chapterLeft = shares(paper);
+        QList<int> sectionLeft;
+        for (const PaperSection& section : paperSections)
+            sectionLeft << section.count;
+        QList<std::tuple<int, int, int>> drawn; // section, chapter, index in the chapter
+        for (int seat = 0; seat < paperChapterQuestionCount; ++seat) {
+            ChapterPool* chosen = nullptr;
+            int chosenItem = -1;
+            for (ChapterPool& pool : m_pools) {
+                if (chapterLeft.at(pool.chapter) == 0 || sectionLeft.at(pool.section) == 0 ||
+                    (chosen && qint64(pool.draw.totalUses() + 1) * chosen->draw.size() >=
+                                   qint64(chosen->draw.totalUses() + 1) * pool.draw.size()))
+                    continue;
+                if (const int item = pickQuestion(pool, paper); item >= 0) {
+                    chosen = &pool;
+                    chosenItem = item;
+                }
+            }
+            if (!chosen)
+                return u"paper %1: no chapter question it still lacks can be drawn, each being in at most %2 "
+                       u"papers and two papers sharing at most %3"_s.arg(paper + 1)
+                           .arg(papersPerSource)
+                           .arg(sharedQuestionLimit);
+            chosen->draw.take(chosenItem, paper, m_shares);
+            --chapterLeft[chosen->chapter];
+            --sectionLeft[chosen->section];
+            drawn.append({chosen->section, chosen->chapter, chosen->questions.at(chosenItem)});
+        }
+        std::sort(drawn.begin(), drawn.end());
+        for (const auto& [section, chapter, index] : drawn)
+            questions << m_chapters.at(chapter).at(index);
+        return {};
+    }
+
+private:
+    // Each chapter's part of the paper's chapter questions: one at a time to the chapter furthest
+    // behind its share, by its size, of the papers up to this one. Over the papers the chapters
+    // get their exact shares, and each paper is within two of them.
+    QList<int> shares(int paper)
+    {
+        QList<int> shares(m_chapters.size(), 0);
+        for (int seat = 0; seat < paperChapterQuestionCount; ++seat) {
+            qint64 furthest = 0;
+            int chosen = -1;
+            for (int chapter = 0; chapter < int(m_chapters.size()); ++chapter) {
+                const qint64 behind =
+                    qint64(paper + 1) * paperChapterQuestionCount * m_chapters.at(chapter).size() -
+                    m_total * (m_allotted.at(chapter) + shares.at(chapter));
+                if (chosen < 0 || behind > furthest) {
+                    furthest = behind;
+                    chosen = chapter;
+                }
+            }
+            ++shares[chosen];
+        }
+        for (int chapter = 0; chapter < int(m_chapters.size()); ++chapter)
+            m_allotted[chapter] += shares.at(chapter);
+        return shares;
+    }
+
+    // Among questions in one paper, the one whose paper shares least with this one.
+    int pickQuestion(const ChapterPool& pool, int paper) const
+    {
+        const bool unusedFirst = pool.draw.prefersUnused(paper);
+        return leastItem(pool.draw, paper, m_shares, sharedQuestionLimit, [&](int item) {
+            const int uses = pool.draw.uses(item);
+            return std::tuple(unusedFirst ? uses : -uses,
+                              uses ? m_shares.count(paper, pool.draw.firstPaper(item)) : 0, item);
+        });
+    }
+
+    const QList<QList<BankQuestion>>& m_chapters;
+    qint64 m_total = 0;         // the chapters' questions
+    QList<int> m_allotted;      // each chapter's questions in the papers drawn
+    QList<ChapterPool> m_pools; // in section order, then chapter order
+    PaperShares m_shares;
+};
+
+// Draws every paper's case section: cases of five first, each taken whole but the last, which
+// is cut to what the section still lacks. Among cases in one paper, the one whose paper has the
+// most cases in it alone, so that those left for a second paper are spread over many.
+QString drawCaseSections(const QList<QList<CaseStudy>>& casePools, QList<QList<BankQuestion>>& papers)
 {
-    const PaperSection& plan = paperSections.at(section);
+    const PaperSection& plan = paperSections.back();
     const QList<const CaseStudy*> cases = interleaveCases(casePools);
-    const qsizetype caseQuestions =
-        std::accumulate(cases.cbegin(), cases.cend(), qsizetype(0),
-                        [](qsizetype sum, const CaseStudy* c) { return sum + c->size(); });
-    if (caseQuestions < plan.count)
-        return u"the case pools hold %1 %2, and a paper needs %3"_s.arg(caseQuestions)
-            .arg(questionTypeText(plan.type))
-            .arg(plan.count);
-    CaseDeal deal(int(cases.size()));
+    const qsizetype held = std::accumulate(cases.cbegin(), cases.cend(), qsizetype(0),
+                                           [](qsizetype sum, const CaseStudy* c) { return sum + c->size(); });
+    if (held * papersPerSource < paperCount * plan.count)
+        return u"the case pools hold %1 %2; %3 papers of %4 need at least %5, a case being in at most %6 "
+               u"papers"_s.arg(held)
+                   .arg(questionTypeText(plan.type))
+                   .arg(paperCount)
+                   .arg(plan.count)
+                   .arg((paperCount * plan.count + papersPerSource - 1) / papersPerSource)
+                   .arg(papersPerSource);
+    PoolDraw draw(int(cases.size()));
+    PaperShares shares;
     for (int paper = 0; paper < paperCount; ++paper) {
-        QList<int> takenIndexes;
-        QList<const CaseStudy*> taken;
         int questions = 0;
         while (questions < plan.count) {
-            const int index = deal.next();
-            if (takenIndexes.contains(index))
-                continue;
-            takenIndexes << index;
-            taken << cases.at(index);
-            questions += int(cases.at(index)->size());
-        }
-        const QList<int> kept = keptQuestions(taken, plan.count, int(taken.size()) - 1 - paper);
-        for (qsizetype i = 0; i < taken.size(); ++i) {
-            for (int question = 0; question < kept.at(i); ++question) {
-                drawn[paper].questions << taken.at(i)->at(question);
-                drawn[paper].sources.emplace_back(section, takenIndexes.at(i), question);
-            }
+            const bool unusedFirst = draw.prefersUnused(paper);
+            const int item = leastItem(draw, paper, shares, sharedCaseLimit, [&](int c) {
+                const int uses = draw.uses(c);
+                return std::tuple(cases.at(c)->size() != preferredCaseSize, unusedFirst ? uses : -uses,
+                                  uses ? -draw.aloneIn(draw.firstPaper(c)) : 0, c);
+            });
+            if (item < 0)
+                return u"paper %1: no case is left to draw, each being in at most %2 papers and two papers "
+                       u"sharing at most %3"_s.arg(paper + 1)
+                           .arg(papersPerSource)
+                           .arg(sharedCaseLimit);
+            draw.take(item, paper, shares);
+            const int kept = std::min(int(cases.at(item)->size()), plan.count - questions);
+            papers[paper] << cases.at(item)->first(kept);
+            questions += kept;
         }
     }
     return {};
@@ -209,37 +312,28 @@ PaperAssembly assemblePapers(const QList<QList<BankQuestion>>& chapters,
                              const QList<QList<CaseStudy>>& casePools)
 {
     PaperAssembly result;
-    QList<DrawnPaper> drawn(paperCount);
-    for (int section = 0; section < int(paperSections.size()); ++section) {
-        result.error = paperSections.at(section).type == QuestionType::Indefinite
-                           ? drawCaseSection(section, casePools, drawn)
-                           : drawChapterSection(section, chapters, drawn);
-        if (!result.error.isEmpty())
-            return result;
-    }
+    ChapterDraw chapterDraw(chapters);
+    result.error = chapterDraw.shortage();
+    if (!result.error.isEmpty())
+        return result;
+    QList<QList<BankQuestion>> papers(paperCount);
+    for (int paper = 0; paper < paperCount && result.error.isEmpty(); ++paper)
+        result.error = chapterDraw.drawPaper(paper, papers[paper]);
+    if (result.error.isEmpty())
+        result.error = drawCaseSections(casePools, papers);
+    if (!result.error.isEmpty())
+        return result;
 
-    std::set<std::vector<SourceKey>> selections;
-    for (int paper = 0; paper < paperCount; ++paper) {
-        std::vector<SourceKey> selection = drawn.at(paper).sources;
-        std::sort(selection.begin(), selection.end());
-        if (!selections.insert(selection).second) {
-            result.error = u"paper %1 would repeat an earlier paper's questions: the sources hold too few "
-                           u"questions for %2 different papers"_s.arg(paper + 1)
-                               .arg(paperCount);
-            return result;
-        }
-    }
-
-    for (DrawnPaper& paper : drawn) {
+    for (QList<BankQuestion>& paper : papers) {
         qint64 id = 0;
-        for (BankQuestion& question : paper.questions) {
+        for (BankQuestion& question : paper) {
             question.id = ++id;
             question.zj = QString();
             question.shucang = u""_s;
             question.xxda = u""_s;
         }
-        result.papers << paper.questions;
     }
+    result.papers = papers;
     return result;
 }
 

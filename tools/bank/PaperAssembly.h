@@ -21,16 +21,19 @@ struct PaperAssembly
 };
 
 // Draws the mock papers of a subject, the same way every time, from its chapters' 单选题,
-// 多选题 and 判断题 and from its case pools (不定项选择题).
+// 多选题 and 判断题 and from its case pools (不定项选择题), keeping to the limits of BankRules.h:
+// a chapter question or a case in at most two papers, two papers sharing at most six chapter
+// questions and one case.
 //
-// Each chapter section deals its type's questions round the chapters (the first of every
-// chapter, then the second, …) and gives each paper the next run of the deal, the run moving on
-// by one after every full round so that later rounds do not repeat earlier papers.
-// The case section deals the cases in rounds, each round stepping through the cases with a
-// different stride; a paper takes the next cases of the deal until it has its 15 questions,
-// never a case twice, and cuts the surplus from the ends of its cases, beginning with another
-// case from paper to paper and keeping at least three questions of each where it can. Fails when a type has
-// fewer questions than its section or when two papers would hold the same selection.
+// A paper takes from each chapter its part of its chapter questions by the chapters' sizes, within
+// two of its exact share and exact over the papers; the types come from the chapters' pools (a
+// chapter's questions of one type) in step with the pools' sizes. Its case section holds cases
+// of five where it can, each whole but the last, which is cut to the 15 questions. From a pool a
+// paper takes an unused question or case while the pool's unused ones are not yet used up beyond
+// an even ration per paper, else one already in another paper, so that second uses spread over
+// all the papers. Chapter sections hold their questions in chapter order, then in file order.
+// Fails, saying why, when the pools are too small or no question or case is left that keeps to
+// the limits.
 PaperAssembly assemblePapers(const QList<QList<BankQuestion>>& chapters,
                              const QList<QList<CaseStudy>>& casePools);
 

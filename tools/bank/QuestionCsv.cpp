@@ -24,6 +24,7 @@ enum Column
     Da,
     Jx,
     Zj,
+    Section, // sources only: the question's section of its chapter, not stored in the bank
     ColumnCount
 };
 
@@ -45,6 +46,7 @@ const std::array<ColumnNames, ColumnCount>& columnNames()
         {u"DA"_s, {u"正确答案"_s, u"答案"_s, u"标准答案"_s}},
         {u"JX"_s, {u"解析"_s, u"答案解析"_s}},
         {u"zj"_s, {u"章节"_s}},
+        {u"节"_s, {}},
     }};
     return names;
 }
@@ -168,7 +170,7 @@ public:
             return;
         }
         m_result.notes << m_pendingNotes;
-        m_result.questions.append({m_row, q});
+        m_result.questions.append({m_row, q, m_layout.value(record.fields, Section).trimmed()});
         m_pendingNotes.clear();
     }
 
@@ -256,7 +258,7 @@ QByteArray writeQuestionCsv(const QList<BankQuestion>& questions, TableKind kind
     const bool withChapter = kind == TableKind::Chapter;
     QList<QStringList> records;
     QStringList header;
-    for (int column = 0; column < (withChapter ? ColumnCount : Zj); ++column)
+    for (int column = 0; column < (withChapter ? Zj + 1 : Zj); ++column)
         header << columnNames().at(column).bank;
     records << header;
     for (const BankQuestion& q : questions) {

@@ -11,7 +11,8 @@
 namespace mirevo {
 
 // Question rows as CSV: the columns TM, TX, XXA … XXD, DA, JX, zj (zj only for chapter tables)
-// or the common Chinese layout 题干, 题型, 选项A … 选项D, 正确答案, 解析, 章节, in any order.
+// or the common Chinese layout 题干, 题型, 选项A … 选项D, 正确答案, 解析, 章节, in any order; and
+// 节, the section of the chapter that the sources give each question.
 
 // Where the rows are to go: a chapter of the subject (kind Chapter, chapter 1 … count) or a
 // paper (kind Paper, chapter 0). Rows bound for a paper keep the zj they name, unchecked.
@@ -26,6 +27,7 @@ struct CsvQuestion
 {
     int row = 0; // the record number in the file, the header being row 1
     BankQuestion question;
+    QString section; // the 节 field, trimmed; not part of the bank
 };
 
 struct QuestionCsvRead
@@ -40,8 +42,8 @@ struct QuestionCsvRead
 
 QuestionCsvRead readQuestionCsv(const QByteArray& bytes, const CsvDestination& destination);
 
-// UTF-8 without byte order mark, our column names, rows in the order given; empty texts for
-// NULLs. readQuestionCsv gives back the same questions.
+// UTF-8 without byte order mark, our column names (no 节), rows in the order given; empty texts
+// for NULLs. readQuestionCsv gives back the same questions.
 QByteArray writeQuestionCsv(const QList<BankQuestion>& questions, TableKind kind);
 
 } // namespace mirevo
