@@ -1,5 +1,6 @@
 #include "ClearingWindow.h"
 
+#include "BankAccess.h"
 #include "BankSchema.h"
 #include "CheckBox.h"
 #include "ClearingWindowDescription.h"
@@ -50,17 +51,18 @@ void clearChecked(const Window& window, ProgramState& state, MessageBoxService& 
                             u"吗？"_s,
                         StyleYesNo) != ButtonYes)
         return;
-    bool failed = false;
+    QString outcome = u"清除完毕！"_s;
     for (const ClearingChoice* choice : std::as_const(checked)) {
         if (!choice->clear(state)) {
-            failed = true;
+            // Worded now: the main window refills its grids below, which reads the bank again.
+            outcome = writeFailureMessage(state, u"记录未能清除。"_s);
             break;
         }
     }
     // What was cleared before a failure is gone: the main window shows it either way.
     if (cleared)
         cleared();
-    messageBox.show(failed ? u"错误代码！"_s : u"清除完毕！"_s);
+    messageBox.show(outcome);
 }
 
 } // namespace

@@ -23,6 +23,7 @@ const QString examMaximizedBox = u"选择框_考试时窗口最大化"_s;
 const QString fontList = u"组合框_字体设置"_s;
 const QString preview = u"标签_字体大小"_s;
 const QString questionCount = u"编辑框1"_s;
+const QString readOnlySettingsMessage = u"配置文件是只读的，设置未保存。"_s;
 
 QString fieldText(const EngineResult<FieldValue>& result)
 {
@@ -99,6 +100,9 @@ void SettingsWindow::restoreDefaults()
     m_settings.writeNumber(AnswerFontCode, m_window.control<ComboBox>(fontList)->itemDataAt(1));
     m_settings.writeNumber(DefaultQuestionCount, 200);
     load();
+    // The window shows what the file holds; a file that takes no writes still holds the old values.
+    if (m_settings.isReadOnly())
+        m_services.messageBox.show(readOnlySettingsMessage);
 }
 
 void SettingsWindow::save()
@@ -119,7 +123,9 @@ void SettingsWindow::save()
     const bool allStored =
         std::all_of(std::begin(codes), std::end(codes), [](int code) { return code == 0; });
     // Success is reported only when every value reached the file.
-    m_services.messageBox.show(allStored ? u"你的设置保存成功！"_s : u"错误代码！"_s);
+    m_services.messageBox.show(allStored                 ? u"你的设置保存成功！"_s
+                               : m_settings.isReadOnly() ? readOnlySettingsMessage
+                                                         : u"错误代码！"_s);
 }
 
 void SettingsWindow::stepQuestionCount(int step)

@@ -63,6 +63,18 @@ QString notStoredMessage(UpdateOutcome outcome)
     }
 }
 
+QString writeFailureMessage(const ProgramState& state, const QString& lost)
+{
+    switch (state.questionBank ? state.questionBank->lastFailure() : QuestionBank::Failure::Other) {
+    case QuestionBank::Failure::Busy:
+        return u"题库文件正被其他程序使用，"_s + lost;
+    case QuestionBank::Failure::ReadOnly:
+        return u"题库文件是只读的，"_s + lost;
+    default:
+        return u"错误代码！"_s;
+    }
+}
+
 QString notReadMessage(const ProgramState& state)
 {
     if (state.questionBank && state.questionBank->lastFailure() == QuestionBank::Failure::Busy)

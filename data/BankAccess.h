@@ -36,6 +36,10 @@ UpdateOutcome runRowUpdate(ProgramState& state, const QString& sql);
 
 // What the user is told when an answer or a mark was not stored.
 QString notStoredMessage(UpdateOutcome outcome);
+// What the user is told when an update of the bank other than an answer failed: that another
+// program holds the bank or that it takes no writes, followed by `lost` ("收藏未保存。"), or else
+// "错误代码！".
+QString writeFailureMessage(const ProgramState& state, const QString& lost);
 // What the user is told when a question could not be read.
 QString notReadMessage(const ProgramState& state);
 

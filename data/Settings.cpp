@@ -2,6 +2,7 @@
 
 #include "RecordDatabase.h"
 
+#include <QFileInfo>
 #include <cmath>
 #include <limits>
 
@@ -53,8 +54,12 @@ int Settings::open(const QString& path)
     options.password = settingsPassword();
     if (const int code = validate(path, options); code != NoError)
         return code;
+    // A file that takes no writes (read-only file or medium) is still read: the program runs
+    // on it, and every write is refused as read-only.
+    options.readOnly = !QFileInfo(path).isWritable();
     const int code = m_tables.open(path, options);
     m_open = code == NoError;
+    m_readOnly = m_open && options.readOnly;
     return code;
 }
 
@@ -63,6 +68,7 @@ void Settings::close()
     if (m_open)
         m_tables.close();
     m_open = false;
+    m_readOnly = false;
 }
 
 EngineResult<FieldValue> Settings::read(SettingsFieldNumber field) const

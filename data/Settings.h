@@ -18,8 +18,11 @@ public:
     explicit Settings(RecordDatabase& tables);
 
     // Opens the file with its password and makes it the current table; 0 or the engine's error.
+    // A file that takes no writes is opened read-only.
     int open(const QString& path);
     bool isOpen() const { return m_open; }
+    // The open file takes no writes: every write fails.
+    bool isReadOnly() const { return m_readOnly; }
     void close();
 
     // The field in its own type, or the engine's error.
@@ -37,6 +40,7 @@ public:
 private:
     RecordDatabase& m_tables;
     bool m_open = false;
+    bool m_readOnly = false;
 };
 
 } // namespace mirevo

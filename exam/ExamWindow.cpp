@@ -357,7 +357,9 @@ void ExamWindow::fontChosen()
     auto* fonts = window()->control<ComboBox>(u"组合框_字体设置"_s);
     const int index = fonts->selectedIndex();
     applyFontSize(index);
-    m_context.settings.writeNumber(AnswerFontCode, fonts->itemDataAt(index));
+    if (m_context.settings.writeNumber(AnswerFontCode, fonts->itemDataAt(index)) != 0 &&
+        m_context.settings.isReadOnly())
+        m_context.services.messageBox.show(u"配置文件是只读的，字体设置未保存。"_s);
 }
 
 void ExamWindow::openResultWindow()

@@ -76,7 +76,7 @@ void Scoring::scorePaper()
 
     const QString score = scoreText(total);
     if (!storeScore(score)) {
-        m_session.services.messageBox.show(u"错误代码！"_s);
+        m_session.services.messageBox.show(writeFailureMessage(state, u"本次得分未保存。"_s));
         return;
     }
     m_handedIn = true;

@@ -343,7 +343,8 @@ void PracticeWindow::toggleFavourite()
     // The caption follows the bank: it changes only when the mark was written.
     if (!runUpdate(m_state,
                    favouriteUpdate(m_state.currentSubject, marking, m_practiceQuestionIds[number - 1]))) {
-        m_services.messageBox.show(u"错误代码！"_s);
+        m_services.messageBox.show(
+            writeFailureMessage(m_state, marking ? u"收藏未保存。"_s : u"收藏未取消。"_s));
         return;
     }
     button->setCaption(marking ? unmarkCaption : markCaption);

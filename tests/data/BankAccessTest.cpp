@@ -133,6 +133,32 @@ TEST_F(BankAccessTest, UpdateIsKeptAndWritten)
     EXPECT_FALSE(mirevo::runUpdate(m_state, u"update sw21 set  XXDA='C' where ID=1"_s));
 }
 
+TEST_F(BankAccessTest, AFailedWriteSaysWhetherTheBankIsBusyOrReadOnly)
+{
+    const QString update = u"update swzj set  shucang='YES' where ID=1"_s;
+    {
+        mirevo::test::BankLock lock(m_dir.bankPath());
+        ASSERT_TRUE(lock.isLocked());
+        ASSERT_FALSE(mirevo::runUpdate(m_state, update));
+        EXPECT_EQ(mirevo::writeFailureMessage(m_state, u"收藏未保存。"_s),
+                  u"题库文件正被其他程序使用，收藏未保存。"_s);
+    }
+
+    QuestionBank readOnly;
+    ProgramState state;
+    state.questionBank = &readOnly;
+    ASSERT_TRUE(readOnly.OpenDatabase(m_dir.bankPath(), {}, {}, true));
+    ASSERT_FALSE(mirevo::runUpdate(state, update));
+    EXPECT_EQ(mirevo::writeFailureMessage(state, u"本次得分未保存。"_s),
+              u"题库文件是只读的，本次得分未保存。"_s);
+
+    ASSERT_FALSE(mirevo::runUpdate(m_state, u"update sw21 set  XXDA='C' where ID=1"_s));
+    EXPECT_EQ(mirevo::writeFailureMessage(m_state, u"收藏未保存。"_s), u"错误代码！"_s)
+        << "any other failure";
+    EXPECT_EQ(mirevo::writeFailureMessage(ProgramState(), u"收藏未保存。"_s), u"错误代码！"_s)
+        << "no bank at all";
+}
+
 TEST_F(BankAccessTest, WithoutABankNothingOpens)
 {
     ProgramState state;
