@@ -1,6 +1,7 @@
 #include "Artwork.h"
 
 #include "ArtworkScale.h"
+#include "ProgramIcon.h"
 #include "QrCode.h"
 
 #include <QFont>
@@ -242,17 +243,12 @@ QImage emptyFavourites()
     return image;
 }
 
-QImage icon()
+// The window icon is the program's icon at the window's 32 pixels.
+QImage windowIcon()
 {
-    QImage image = canvas({32, 32});
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath tile;
-    tile.addRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
-    p.fillPath(tile, blue);
-    p.setPen(Qt::white);
-    p.setFont(face(20, true));
-    p.drawText(area(image), Qt::AlignCenter, u"会"_s);
+    const qreal scale = ArtworkScale::current();
+    QImage image = programIcon(qRound(32 * scale));
+    image.setDevicePixelRatio(scale);
     return image;
 }
 
@@ -455,7 +451,7 @@ QList<Artwork> allArtwork(const QString& contactUrl)
                         return contactCode(contactUrl);
                     }});
     artwork.append({u"favourites-empty.png"_s, emptyFavourites});
-    artwork.append({u"icon.png"_s, icon});
+    artwork.append({u"icon.png"_s, windowIcon});
     artwork.append({u"exam-login-background.png"_s, examLoginBackground});
     artwork.append({u"exam-login-panel.png"_s, examLoginPanel});
     artwork.append({u"exam-login.png"_s, [] {

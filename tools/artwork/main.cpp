@@ -2,14 +2,19 @@
 // JPEG files, each also at twice the density ("name@2x.png") for high-density screens, with the
 // resource list pictures.qrc that embeds them under ":/pictures". The contact code picture
 // encodes CONTACT-URL.
+// mirevo-artwork --icons OUTDIR NAME: paints the program's icon for the desktop's icon theme as
+// OUTDIR/SIZExSIZE/apps/NAME.png at each size a menu asks for.
 #include "Artwork.h"
 #include "ArtworkScale.h"
+#include "ProgramIcon.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -26,14 +31,30 @@ bool save(const QImage& image, const QString& path)
     return !image.isNull() && image.save(path, jpeg ? "JPEG" : "PNG", jpeg ? 92 : -1);
 }
 
+int paintIcons(const QDir& out, const QString& name)
+{
+    for (const int size : {32, 64, 128, 256}) {
+        const QString directory = u"%1x%1/apps"_s.arg(size);
+        const QString path = out.filePath(directory + u'/' + name + u".png"_s);
+        if (!out.mkpath(directory) || !save(mirevo::programIcon(size), path)) {
+            QTextStream(stderr) << "mirevo-artwork: cannot paint or write " << path << '\n';
+            return 1;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QGuiApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 4 && arguments[1] == u"--icons"_s)
+        return paintIcons(QDir(arguments[2]), arguments[3]);
     if (arguments.size() != 3) {
-        QTextStream(stderr) << "usage: mirevo-artwork OUTDIR CONTACT-URL\n";
+        QTextStream(stderr) << "usage: mirevo-artwork OUTDIR CONTACT-URL\n"
+                               "       mirevo-artwork --icons OUTDIR NAME\n";
         return 2;
     }
     const QDir out(arguments[1]);
