@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
     FirstExposure probe;
     application.installEventFilter(&probe);
     if (arguments.size() == 3 && arguments[1] == QLatin1String("mirevo"))
-        return mirevo::runProgram(arguments[2]);
+        return mirevo::runProgram(QCoreApplication::applicationDirPath(), arguments[2]);
     if (arguments.size() == 2 && arguments[1] == QLatin1String("bare")) {
         QWidget window;
         window.resize(900, 582);
