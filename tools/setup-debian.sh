@@ -1,5 +1,7 @@
 #!/bin/sh
-# Installs every Debian 12 package that building, running and testing Mirevo needs.
+# Installs every Debian 12 package that building, running, testing and packaging Mirevo needs
+# (dpkg-dev and file for the .deb's dependencies, desktop-file-utils and appstream to validate
+# the desktop entry and the metainfo).
 # Safe to run again: when everything is present it only checks and returns.
 set -eu
 
@@ -12,6 +14,7 @@ libgtest-dev libgmock-dev googletest libbenchmark-dev
 fonts-noto-cjk
 xvfb xauth imagemagick xdotool
 sqlite3 python3
+dpkg-dev file desktop-file-utils appstream
 "
 
 missing=""
