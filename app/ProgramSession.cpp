@@ -10,6 +10,21 @@ namespace mirevo {
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// A lock that nobody answers for: another user's program, or one on another computer that shares
+// the directory. Only the user can tell that it is left from a crash there.
+QString inUseMessage(const QString& dataDirectory, const QString& lockFile)
+{
+    return u"数据文件夹 %1 正由另一个 Mirevo 使用，而它没有响应"_s.arg(
+               QDir::toNativeSeparators(dataDirectory)) +
+           u"（它可能属于另一位用户，或运行在另一台电脑上）。\n\n"_s +
+           u"如果确实没有别的 Mirevo 在使用这个文件夹，请删除锁文件 %1 后重新启动。"_s.arg(
+               QDir::toNativeSeparators(lockFile));
+}
+
+} // namespace
+
 ProgramSession::ProgramSession(Services services) : m_services(services) {}
 
 ProgramSession::~ProgramSession() = default;
@@ -30,11 +45,7 @@ bool ProgramSession::start(const QString& executableDirectory, const QString& ch
         m_exitCode = 0;
         return false;
     case SingleInstance::Claim::Unanswered:
-        return fail(u"数据文件夹 %1 正由另一个 Mirevo "
-                    u"使用，它没有响应（它可能属于另一位用户，或运行在另一台电脑上）。"
-                    u"\n\n如果确实没有别的 Mirevo 在使用这个文件夹，请删除锁文件 %2 后重新启动。"_s.arg(
-                        QDir::toNativeSeparators(m_dataDirectory),
-                        QDir::toNativeSeparators(m_instance->lockFilePath())));
+        return fail(inUseMessage(m_dataDirectory, m_instance->lockFilePath()));
     }
     // Copied only while the directory is held, so that two starts never copy at once.
     if (!directory.copyMissingFiles(&error))
