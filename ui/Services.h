@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WallClock.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -89,6 +91,7 @@ struct Services
     AddressService& address;
     HttpService& http;
     Clock& clock;
+    WallClock& wallClock;
 };
 
 } // namespace mirevo

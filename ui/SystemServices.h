@@ -49,7 +49,7 @@ private:
 class SystemServices
 {
 public:
-    Services services() { return {m_messageBox, m_process, m_address, m_http, m_clock}; }
+    Services services() { return {m_messageBox, m_process, m_address, m_http, m_clock, m_wallClock}; }
 
 private:
     QtMessageBoxService m_messageBox;
@@ -57,6 +57,7 @@ private:
     DesktopAddressService m_address;
     CurlHttpService m_http;
     MonotonicClock m_clock;
+    SystemWallClock m_wallClock;
 };
 
 } // namespace mirevo

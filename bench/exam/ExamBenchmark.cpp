@@ -116,7 +116,7 @@ struct Sitting
 
     mirevo::ExamContext context()
     {
-        return {nullptr, state, {messageBox, process, address, http, clock}, settings, nullptr};
+        return {nullptr, state, {messageBox, process, address, http, clock, wallClock}, settings, nullptr};
     }
 
     bool ready = false;
@@ -128,6 +128,7 @@ struct Sitting
     NoAddress address;
     NoHttp http;
     StillClock clock;
+    mirevo::SystemWallClock wallClock;
 };
 
 mirevo::ExamWindow* openExam(Sitting& sitting)

@@ -220,7 +220,8 @@ int main(int argc, char** argv)
     SystemServices system;
     CountingMessageBox messageBox;
     const Services s = system.services();
-    const Context context{{messageBox, s.process, s.address, s.http, s.clock}, settings, messageBox};
+    const Context context{
+        {messageBox, s.process, s.address, s.http, s.clock, s.wallClock}, settings, messageBox};
 
     for (const auto& [label, bank] : {std::pair{"small", small}, std::pair{"large", large}}) {
         const std::string size(label);

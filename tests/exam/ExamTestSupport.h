@@ -165,7 +165,10 @@ protected:
         return dir.bankValue(QStringLiteral("select XXDA from sw%1 where ID=%2").arg(paper).arg(id));
     }
 
-    Services services() { return {messageBox, fakes.process, fakes.address, fakes.http, fakes.clock}; }
+    Services services()
+    {
+        return {messageBox, fakes.process, fakes.address, fakes.http, fakes.clock, fakes.wallClock};
+    }
 
     TempProgramDir dir;
     FakeServices fakes;

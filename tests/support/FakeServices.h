@@ -72,6 +72,14 @@ public:
     qint64 now = 1000;
 };
 
+// A calendar clock that stands where the test puts it, backwards too.
+class FakeWallClock final : public WallClock
+{
+public:
+    QDateTime now() const override { return time; }
+    QDateTime time{QDate(2024, 5, 15), QTime(9, 30)};
+};
+
 // One set of test doubles, handed to the screens as their services.
 struct FakeServices
 {
@@ -80,8 +88,9 @@ struct FakeServices
     FakeAddress address;
     FakeHttp http;
     FakeClock clock;
+    FakeWallClock wallClock;
 
-    Services services() { return {messageBox, process, address, http, clock}; }
+    Services services() { return {messageBox, process, address, http, clock, wallClock}; }
 };
 
 } // namespace mirevo::test

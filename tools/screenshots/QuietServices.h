@@ -44,6 +44,15 @@ public:
     qint64 tickMs() const override { return 1000; }
 };
 
+// A calendar clock that stands where the tour puts it (an afternoon in May at first), so that
+// every date on the screens is the same on every run.
+class StillWallClock final : public WallClock
+{
+public:
+    QDateTime now() const override { return time; }
+    QDateTime time{QDate(2024, 5, 15), QTime(15, 30)};
+};
+
 struct QuietServices
 {
     QuietMessageBox messageBox;
@@ -51,8 +60,9 @@ struct QuietServices
     QuietAddress address;
     QuietHttp http;
     StillClock clock;
+    StillWallClock wallClock;
 
-    Services services() { return {messageBox, process, address, http, clock}; }
+    Services services() { return {messageBox, process, address, http, clock, wallClock}; }
 };
 
 } // namespace mirevo
