@@ -5,6 +5,7 @@
 namespace mirevo {
 
 class QuestionBank;
+class StudyLog;
 
 // The program-wide state shared by every window, one instance for the process, touched only
 // on the user-interface thread.
@@ -17,6 +18,8 @@ struct ProgramState
     QuestionBank* questionBank = nullptr;
     QString currentSql;
     int currentRecordSet = 0;
+    // The study log beside the bank; none while it could not be opened.
+    StudyLog* studyLog = nullptr;
 };
 
 } // namespace mirevo
