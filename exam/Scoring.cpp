@@ -6,6 +6,7 @@
 #include "Label.h"
 #include "ProgramState.h"
 #include "QuestionBank.h"
+#include "StudyRecords.h"
 #include "ValueText.h"
 #include "Window.h"
 
@@ -24,7 +25,7 @@ bool sameAnswer(const QVariant& given, const QVariant& standard)
 
 } // namespace
 
-Scoring::Scoring(ExamSession& session) : m_session(session) {}
+Scoring::Scoring(ExamSession& session) : m_session(session), m_log(session) {}
 
 float Scoring::pointsOf(const QString& questionType)
 {
@@ -61,12 +62,15 @@ void Scoring::scorePaper()
         return;
     }
     float total = 0;
+    SectionPoints sections;
     // Row i is question i; rows beyond the card's items are scored without a colour.
     int i = 0;
     for (; !bank.IsEOF(handle); bank.MoveNext(handle)) {
         ++i;
         if (sameAnswer(bank.ReadColByName(handle, u"XXDA"_s), bank.ReadColByName(handle, u"DA"_s))) {
-            total += pointsOf(valueToText(bank.ReadColByName(handle, u"TX"_s)));
+            const QString type = valueToText(bank.ReadColByName(handle, u"TX"_s));
+            total += pointsOf(type);
+            sections.add(type, pointsOf(type));
             m_session.answerCard.setColour(i, ExamCard::right);
         } else {
             m_session.answerCard.setColour(i, ExamCard::wrong);
@@ -80,6 +84,7 @@ void Scoring::scorePaper()
         return;
     }
     m_handedIn = true;
+    m_log.handedIn(total, sections);
     m_session.services.messageBox.show(u"你本次考试得分为：\r\n\r\n"_s + score + u"分"_s,
                                        StyleIconInformation, u"评分"_s);
 }

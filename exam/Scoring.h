@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HandInLog.h"
+
 #include <QString>
 
 namespace mirevo {
@@ -7,7 +9,7 @@ namespace mirevo {
 struct ExamSession;
 
 // Hands a paper in: scores every row against its standard answer, colours the answer card,
-// stores the score and tells it.
+// stores the score and tells it. A stored score goes into the study log.
 class Scoring
 {
 public:
@@ -30,6 +32,7 @@ private:
     bool storeScore(const QString& score);
 
     ExamSession& m_session;
+    HandInLog m_log;
     bool m_running = false;
     bool m_handedIn = false;
 };

@@ -17,9 +17,17 @@ using namespace Qt::StringLiterals;
 using namespace practiceControls;
 
 PracticeRecording::PracticeRecording(Window& window, PracticeCard& card, ProgramState& state,
-                                     MessageBoxService& messageBox, const QList<qint64>& questionIds)
-    : m_window(window), m_card(card), m_state(state), m_messageBox(messageBox), m_questionIds(questionIds)
+                                     MessageBoxService& messageBox, WallClock& wallClock,
+                                     const QList<qint64>& questionIds)
+    : m_window(window), m_card(card), m_state(state), m_messageBox(messageBox), m_questionIds(questionIds),
+      m_log(state, wallClock, messageBox)
 {}
+
+void PracticeRecording::questionShown(const QString& storedAnswer, const QString& chapter)
+{
+    m_storedAnswer = storedAnswer;
+    m_log.questionShown(chapter);
+}
 
 void PracticeRecording::bindOptions()
 {
@@ -56,6 +64,12 @@ bool PracticeRecording::isChecked(const QString& name) const
     return m_window.control<QAbstractButton>(name)->isChecked();
 }
 
+bool PracticeRecording::isChoice() const
+{
+    const QObject* source = m_window.eventSource();
+    return source && allOptions().contains(source->objectName());
+}
+
 void PracticeRecording::markPracticeCellAnswered()
 {
     m_card.markAnswered(displayedNumber(m_window));
@@ -77,9 +91,10 @@ bool PracticeRecording::store(const QString& answer)
         return false;
     }
     m_storedAnswer = answer;
+    const bool right = m_window.control<Label>(standardAnswerLabel)->caption() == answer;
+    m_log.answerStored(*id, answer, right, isChoice());
     if (!m_card.isMarkedAnswered(number))
         return true;
-    const bool right = m_window.control<Label>(standardAnswerLabel)->caption() == answer;
     m_card.setColour(number, right ? PracticeCard::Colour::Right : PracticeCard::Colour::Wrong);
     return true;
 }

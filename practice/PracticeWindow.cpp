@@ -67,7 +67,7 @@ PracticeWindow::PracticeWindow(Window& mainWindow, ProgramState& state, Services
 {
     m_card = std::make_unique<PracticeCard>(*m_window);
     m_recording = std::make_unique<PracticeRecording>(*m_window, *m_card, m_state, m_services.messageBox,
-                                                      m_practiceQuestionIds);
+                                                      m_services.wallClock, m_practiceQuestionIds);
     connect(m_window, &Window::created, this, &PracticeWindow::openingSequence);
     connect(m_window, &Window::sizeChanged, this, &PracticeWindow::layoutPracticeWindow);
     connect(m_window, &Window::aboutToBeDestroyed, this, &PracticeWindow::closingSequence);
@@ -230,7 +230,7 @@ bool PracticeWindow::showPracticeQuestion(int number)
         ->setCaption(readColumnText(m_state, u"shucang"_s).isEmpty() ? markCaption : unmarkCaption);
     const QString stored = readColumnText(m_state, u"XXDA"_s);
     presetOptions(type, stored);
-    m_recording->questionShown(stored);
+    m_recording->questionShown(stored, readColumnText(m_state, u"zj"_s));
     m_state.questionBank->CloseTable(recordSet);
     return true;
 }
