@@ -8,6 +8,7 @@
 #include "ComboBox.h"
 #include "ControlProperties.h"
 #include "EditBox.h"
+#include "ExamKeys.h"
 #include "ExamLayout.h"
 #include "ExamStatements.h"
 #include "ExamWindowDescriptions.h"
@@ -114,6 +115,7 @@ void ExamWindow::bindHandlers()
     for (const QString& word : {rightWord, wrongWord})
         w.bind(u"单选框_"_s + word, ControlEvent::Clicked,
                [this, word] { m_recording.judgementClicked(word); });
+    bindExamKeys(w);
 }
 
 void ExamWindow::created()

@@ -9,6 +9,7 @@
 #include "PictureButton.h"
 #include "PracticeCard.h"
 #include "PracticeControls.h"
+#include "PracticeKeys.h"
 #include "PracticeRecording.h"
 #include "PracticeStatements.h"
 #include "PracticeWindowDescription.h"
@@ -111,6 +112,7 @@ void PracticeWindow::bindHandlers()
     // Bound on the template before the card is built, so that every cell inherits it.
     w.bind(u"超级按钮_通用"_s, ControlEvent::Clicked, [this] { cardCellClicked(); });
     m_recording->bindOptions();
+    bindPracticeKeys(w);
 }
 
 void PracticeWindow::openingSequence()
