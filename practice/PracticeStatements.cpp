@@ -2,6 +2,8 @@
 
 #include "BankSchema.h"
 
+#include <QStringList>
+
 namespace mirevo {
 
 using namespace Qt::StringLiterals;
@@ -32,6 +34,14 @@ QString chapterQuery(int subject, int chapter)
 {
     return u"select  * from "_s + chapterTable(subject) + u" where zj='"_s + QString::number(chapter) +
            u"'"_s;
+}
+
+QString questionListQuery(int subject, const QList<qint64>& ids)
+{
+    QStringList list;
+    for (const qint64 id : ids)
+        list.append(idText(id));
+    return u"select  * from "_s + chapterTable(subject) + u" where ID in ("_s + list.join(u","_s) + u")"_s;
 }
 
 QString questionQuery(int subject, qint64 id)

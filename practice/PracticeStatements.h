@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 namespace mirevo {
@@ -11,6 +12,8 @@ namespace mirevo {
 QString favouritesQuery(int subject);
 // The questions of one chapter (C2).
 QString chapterQuery(int subject, int chapter);
+// The questions of a list of IDs, as a wrong-answer retry practises them.
+QString questionListQuery(int subject, const QList<qint64>& ids);
 // One question by its ID (C3).
 QString questionQuery(int subject, qint64 id);
 // Records an answer text in XXDA: a letter, "正确"/"错误" or the ticked letters (C4, C5, C6).

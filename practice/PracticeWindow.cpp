@@ -84,6 +84,11 @@ PracticeWindow::~PracticeWindow()
     }
 }
 
+void PracticeWindow::setQuestionList(const QList<qint64>& ids)
+{
+    m_listQuery = questionListQuery(m_state.currentSubject, ids);
+}
+
 bool PracticeWindow::open(bool modal)
 {
     return m_window && m_window->open(modal);
@@ -132,6 +137,10 @@ void PracticeWindow::openingSequence()
             setFontSubField(get<QWidget>(questionEdit), FontPointSize, 10 + code);
     }
 
+    if (!m_listQuery.isEmpty()) {
+        loadPracticeList(m_listQuery);
+        return;
+    }
     loadPracticeList(m_state.favouritesMode ? favouritesQuery(m_state.currentSubject)
                                             : chapterQuery(m_state.currentSubject, m_state.currentChapter));
 }

@@ -28,6 +28,9 @@ public:
                    QObject* parent = nullptr);
     ~PracticeWindow() override;
 
+    // Runs over these questions (a wrong-answer retry) instead of the chapter or the favourites;
+    // called before open().
+    void setQuestionList(const QList<qint64>& ids);
     // Runs the opening sequence and shows the window; returns at once.
     bool open(bool modal);
     Window* window() const { return m_window; }
@@ -67,6 +70,7 @@ private:
     Settings& m_settings;
     QPointer<Window> m_window;
     QList<qint64> m_practiceQuestionIds;
+    QString m_listQuery;
     PracticeClock m_clock;
     std::unique_ptr<PracticeCard> m_card;
     std::unique_ptr<PracticeRecording> m_recording;
