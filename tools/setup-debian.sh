@@ -5,9 +5,11 @@
 # Safe to run again: when everything is present it only checks and returns.
 set -eu
 
+# Qt Charts' CMake package needs Qt OpenGL's, which qt6-charts-dev does not pull in.
 PACKAGES="
 cmake ninja-build g++ clang clang-format pkg-config
 qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-odbc qt6-translations-l10n
+qt6-charts-dev libqt6charts6 libqt6opengl6-dev
 unixodbc unixodbc-dev odbcinst libsqliteodbc
 libcurl4-openssl-dev libqrencode-dev
 libgtest-dev libgmock-dev googletest libbenchmark-dev
