@@ -6,6 +6,7 @@
 #include "ClearingWindowDescription.h"
 #include "ProgramState.h"
 #include "RecordClearing.h"
+#include "StudyLogClearing.h"
 #include "Window.h"
 
 #include <array>
@@ -20,14 +21,16 @@ struct ClearingChoice
 {
     const char16_t* checkBox;
     bool (*clear)(ProgramState&);
+    // The matching part of the study log, cleared once the bank's records are.
+    bool (*clearLog)(ProgramState&);
 };
 
 // The order in which the checked kinds are cleared.
 constexpr std::array<ClearingChoice, 4> clearingChoices{{
-    {u"选择框_章节做题记录", clearPracticeAnswers},
-    {u"选择框_错题收藏记录", clearFavouriteMarks},
-    {u"选择框_考试得分记录", clearPaperScores},
-    {u"选择框_考试做题记录", clearPaperAnswers},
+    {u"选择框_章节做题记录", clearPracticeAnswers, clearPracticeLog},
+    {u"选择框_错题收藏记录", clearFavouriteMarks, nullptr},
+    {u"选择框_考试得分记录", clearPaperScores, clearHandInLog},
+    {u"选择框_考试做题记录", clearPaperAnswers, nullptr},
 }};
 
 // Clears every checked kind in order after the user has agreed, stopping at the first failure.
@@ -56,6 +59,10 @@ void clearChecked(const Window& window, ProgramState& state, MessageBoxService& 
         if (!choice->clear(state)) {
             // Worded now: the main window refills its grids below, which reads the bank again.
             outcome = writeFailureMessage(state, u"记录未能清除。"_s);
+            break;
+        }
+        if (choice->clearLog && !choice->clearLog(state)) {
+            outcome = u"错误代码！"_s;
             break;
         }
     }

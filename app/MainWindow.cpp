@@ -55,6 +55,8 @@ MainWindow::MainWindow(ProgramState& state, Services services, QString programDi
     bindHandlers();
     m_chapterPages = std::make_unique<ChapterPages>(*m_window, m_state, m_services, m_settings);
     m_paperPage = std::make_unique<PaperPage>(*m_window, m_state, m_services, m_settings);
+    m_studyLoop = std::make_unique<StudyLoop>(*m_window, m_state, m_services, m_settings,
+                                              [this](int subject) { refreshSubject(subject); });
 }
 
 MainWindow::~MainWindow()
@@ -131,6 +133,7 @@ void MainWindow::startUp()
                                        : u"无法打开题库文件："_s + path);
         return;
     }
+    m_studyLoop->openLog(m_programDirectory);
     if (!openSettings())
         return;
     refreshSubject(1);
@@ -164,6 +167,7 @@ void MainWindow::refreshSubject(int subject)
     w.control<Label>(u"标签_当前科目"_s)
         ->setCaption(subject == 1 ? u"当前科目:初级会计实务"_s : u"当前科目:经济法基础"_s);
     fillGrids();
+    m_studyLoop->subjectChanged();
 }
 
 void MainWindow::fillGrids()
@@ -176,6 +180,7 @@ void MainWindow::showClearedRecords()
 {
     fillGrids();
     m_chapterPages->refreshFavouritesCount();
+    m_studyLoop->recordsCleared();
 }
 
 void MainWindow::showPage(int page)
@@ -196,6 +201,7 @@ void MainWindow::exitProgram()
 
 void MainWindow::closeData()
 {
+    m_studyLoop->closeLog();
     m_settings.close();
     if (!m_state.questionBank)
         return;

@@ -5,6 +5,7 @@
 #include "QuestionBank.h"
 #include "Services.h"
 #include "Settings.h"
+#include "StudyLoop.h"
 #include "Window.h"
 
 #include <QObject>
@@ -54,6 +55,7 @@ private:
     QPointer<Window> m_window;
     std::unique_ptr<ChapterPages> m_chapterPages;
     std::unique_ptr<PaperPage> m_paperPage;
+    std::unique_ptr<StudyLoop> m_studyLoop;
 };
 
 } // namespace mirevo

@@ -134,11 +134,13 @@ WindowDescription mainWindowDescription()
     c.append(navigationButton(u"超级按钮_章节"_s, 215, u"nav-chapters"_s));
     c.append(navigationButton(u"超级按钮_收藏"_s, 302, u"nav-favourites"_s));
     c.append(navigationButton(u"超级按钮_模拟"_s, 389, u"nav-exam"_s));
+    c.append(navigationButton(u"超级按钮_学习报告"_s, 476, u"nav-report"_s));
     c.append({.name = pageControl,
               .kind = ControlKind::PageControl,
               .geometry = {1, 112, 898, 442},
               .backColour = white,
-              .pageCaptions = {u"首页"_s, u"备考宝典"_s, u"章节练习"_s, u"错题重做"_s, u"模拟考场"_s},
+              .pageCaptions = {u"首页"_s, u"备考宝典"_s, u"章节练习"_s, u"错题重做"_s, u"模拟考场"_s,
+                               u"学习报告"_s},
               .tabStripShown = false});
     c.append({.name = u"图片框4"_s,
               .kind = ControlKind::PictureBox,
@@ -204,6 +206,7 @@ WindowDescription mainWindowDescription()
     chapterGrid.page = 2;
     c.append(chapterGrid);
     c.append(actionButton(u"超级按钮_章节练习"_s, pageControl, 2, {503, 384, 88, 32}, u"进入答题"_s));
+    c.append(actionButton(u"超级按钮_错题重练"_s, pageControl, 2, {603, 384, 88, 32}, u"错题重练"_s));
 
     // Page 3 "错题重做"
     c.append({.name = u"图片框_错题收藏"_s,
@@ -237,6 +240,15 @@ WindowDescription mainWindowDescription()
     paperGrid.page = 4;
     c.append(paperGrid);
     c.append(actionButton(u"超级按钮_模拟考场"_s, pageControl, 4, {503, 384, 88, 32}, u"进入考试"_s));
+
+    // Page 5 "学习报告": the side panel; the report itself is drawn by the report page.
+    c.append(sidePanel(u"图片框5"_s, 5, {8, 8, 200, 430}, u"side-report.jpg"_s));
+    c.append(subjectButton(u"超级按钮_会计实务3"_s, u"图片框5"_s, {16, 128}, u"会计实务"_s,
+                           u"subject-accounting.png"_s));
+    c.append(subjectButton(u"超级按钮_经济法基础3"_s, u"图片框5"_s, {100, 128}, u"经济法基础"_s,
+                           u"subject-law.png"_s));
+    c.append(pageLabel(u"标签_报告科目"_s, pageControl, 5, {7, 86, 176, 34}, u"当前科目:"_s,
+                       DesignFont{u"宋体"_s, 14, true}, white));
     return window;
 }
 

@@ -4,7 +4,7 @@
 
 namespace mirevo {
 
-// The main window: borderless 900 × 582, its navigation row and its five pages.
+// The main window: borderless 900 × 582, its navigation row and its six pages.
 WindowDescription mainWindowDescription();
 
 } // namespace mirevo

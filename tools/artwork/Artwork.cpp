@@ -113,6 +113,24 @@ void clock(QPainter& p, QRectF r)
     p.drawLine(r.center(), QPointF(r.right() - 8, r.center().y()));
 }
 
+// Three rising bars on a base line with a trend above them: the learning report.
+void barChart(QPainter& p, QRectF r)
+{
+    const qreal base = r.bottom() - 1;
+    p.drawLine(QPointF(r.left(), base), QPointF(r.right(), base));
+    const qreal width = r.width() / 5;
+    const qreal heights[] = {0.35, 0.6, 0.85};
+    for (int i = 0; i < 3; ++i) {
+        const qreal left = r.left() + width * (0.6 + i * 1.45);
+        p.drawRect(QRectF(left, base - r.height() * heights[i] * 0.8, width, r.height() * heights[i] * 0.8));
+    }
+    QPainterPath trend;
+    trend.moveTo(r.left() + 1, r.top() + r.height() * 0.42);
+    trend.lineTo(r.left() + r.width() * 0.45, r.top() + r.height() * 0.22);
+    trend.lineTo(r.right() - 1, r.top() + 1);
+    p.drawPath(trend);
+}
+
 // A small picture for a subject or action button.
 QImage badge(QSize size, const QString& glyph)
 {
@@ -411,7 +429,7 @@ QList<Artwork> allArtwork(const QString& contactUrl)
     const QList<Navigation> navigations = {
         {u"nav-home"_s, u"首页"_s, house},        {u"nav-guide"_s, u"备考宝典"_s, book},
         {u"nav-chapters"_s, u"章节练习"_s, list}, {u"nav-favourites"_s, u"错题收藏"_s, star},
-        {u"nav-exam"_s, u"模拟考场"_s, clock},
+        {u"nav-exam"_s, u"模拟考场"_s, clock},    {u"nav-report"_s, u"学习报告"_s, barChart},
     };
     QList<Artwork> artwork;
     for (const Navigation& n : navigations) {
@@ -445,6 +463,10 @@ QList<Artwork> allArtwork(const QString& contactUrl)
         {u"side-exam.jpg"_s, [] {
              return sidePanel({200, 434}, u"模拟考场"_s, u"真题题型，限时作答\n交卷即得分与解析"_s, clock);
          }});
+    artwork.append({u"side-report.jpg"_s, [] {
+                        return sidePanel({200, 430}, u"学习报告"_s,
+                                         u"错题自动收集，章节进度\n与历次成绩一目了然"_s, barChart);
+                    }});
     artwork.append({u"home-banner.jpg"_s, banner});
     artwork.append({u"contact.png"_s, contact});
     artwork.append({u"contact-code.png"_s, [contactUrl] {
