@@ -12,6 +12,7 @@
 #include "QuestionBank.h"
 #include "RecordDatabase.h"
 #include "Settings.h"
+#include "StudyLog.h"
 #include "SystemServices.h"
 #include "Window.h"
 
@@ -91,9 +92,11 @@ struct Bank
 class OpenPractice
 {
 public:
-    OpenPractice(const Bank& bank, int subject, Services services, Settings& settings)
+    OpenPractice(const Bank& bank, int subject, Services services, Settings& settings,
+                 StudyLog* log = nullptr)
         : m_main(mainWindowDescription()), m_services(services), m_settings(settings)
     {
+        m_state.studyLog = log;
         m_state.questionBank = &m_questionBank;
         m_state.currentSubject = subject;
         m_state.currentChapter = 1;
@@ -150,9 +153,9 @@ void showQuestion(benchmark::State& state, const Context& context, const Bank& b
     checkNoMessage(state, context);
 }
 
-void recordAnswer(benchmark::State& state, const Context& context, const Bank& bank)
+void recordAnswer(benchmark::State& state, const Context& context, const Bank& bank, StudyLog* log = nullptr)
 {
-    OpenPractice open(bank, 1, context.services, context.settings);
+    OpenPractice open(bank, 1, context.services, context.settings, log);
     if (!open.open())
         state.SkipWithError("the practice window did not open");
     // Question 1 is a single-choice one: press and release on B, then on C, and so on.
@@ -229,6 +232,16 @@ int main(int argc, char** argv)
             [&context, bank](benchmark::State& state) { showQuestion(state, context, bank); });
         add("RecordAnswer/" + size,
             [&context, bank](benchmark::State& state) { recordAnswer(state, context, bank); });
+        // The same with the study log beside the bank: every stored answer is also logged.
+        add("RecordAnswerLogged/" + size, [&context, bank](benchmark::State& state) {
+            StudyLog log;
+            if (log.open(bank.directory + u"/学习记录.db"_s, QDateTime::currentDateTime()) ==
+                StudyLog::Opening::Failed)
+                state.SkipWithError("the study log does not open");
+            recordAnswer(state, context, bank, &log);
+            if (log.activity(1, QDate::currentDate()).total == 0)
+                state.SkipWithError("nothing was logged");
+        });
         add("OpenWindow113/" + size,
             [&context, bank](benchmark::State& state) { openWindow(state, context, bank, 1); });
     }
