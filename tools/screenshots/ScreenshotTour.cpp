@@ -2,15 +2,18 @@
 
 #include "ControlProperties.h"
 #include "Grid.h"
+#include "Label.h"
 #include "PictureButton.h"
 #include "SettingsFile.h"
 #include "Window.h"
 #include "WindowDescription.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTabWidget>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -68,7 +71,7 @@ bool ScreenshotTour::run()
         return fail(u"the main window did not open"_s);
     m_main = m_mainWindow->window();
     settle();
-    return mainPages() && practice() && examination() && settingsAndClearing();
+    return mainPages() && practice() && examination() && settingsAndClearing() && learningReport();
 }
 
 bool ScreenshotTour::prepareProgramDirectory()
@@ -241,6 +244,185 @@ bool ScreenshotTour::settingsAndClearing()
     clearing->closeWindow();
     settle();
     return shot;
+}
+
+bool ScreenshotTour::learningReport()
+{
+    if (!restartOnAFreshBank())
+        return false;
+    // A week of study of both subjects: chapters practised with a wrong answer now and then,
+    // papers handed in; the last days in a row.
+    struct Session
+    {
+        int day;
+        int subject;
+        QList<int> chapters;
+        QList<int> papers;
+    };
+    const QList<Session> week = {
+        {0, 1, {1, 2}, {1}},    {0, 2, {1}, {}},        {1, 1, {3}, {}},         {1, 2, {3}, {1}},
+        {2, 1, {4, 7}, {2, 3}}, {3, 2, {2, 4}, {2, 3}}, {4, 1, {5, 1}, {4}},     {4, 2, {5}, {}},
+        {5, 1, {8}, {}},        {5, 2, {6}, {4, 5}},    {6, 1, {10, 2}, {5, 6}}, {6, 2, {1, 7}, {}},
+    };
+    constexpr int days = 7;
+    const QStringList subjects = {u"超级按钮_会计实务"_s, u"超级按钮_经济法基础"_s};
+    const QDateTime start = m_quiet.wallClock.time.addDays(1 - days);
+    for (const Session& session : week) {
+        m_quiet.wallClock.time = start.addDays(session.day);
+        if (!click(m_main, u"超级按钮_首页"_s) || !click(m_main, subjects[session.subject - 1]))
+            return false;
+        for (const int chapter : session.chapters) {
+            if (!practiseChapter(chapter, 8 + (chapter * 3 + session.day) % 9,
+                                 2 + (chapter + session.day) % 4))
+                return false;
+        }
+        for (const int paper : session.papers) {
+            if (!sitAndHandIn(paper, 45 + (paper * 7 + session.day * 5) % 17, 3 + (paper + session.day) % 4))
+                return false;
+        }
+    }
+    for (int subject = 0; subject < 2; ++subject) {
+        if (!click(m_main, u"超级按钮_首页"_s) || !click(m_main, subjects[subject]) ||
+            !click(m_main, u"超级按钮_学习报告"_s))
+            return false;
+        auto* tabs = m_main->findChild<QTabWidget*>(u"分页_学习报告"_s);
+        if (!tabs)
+            return fail(u"the learning report has no tabs"_s);
+        const QStringList names = {u"chapters"_s, u"scores"_s, u"trend"_s};
+        for (int tab = 0; tab < names.size(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            if (!shoot(m_main, u"report-subject%1-%2"_s.arg(subject + 1).arg(names[tab])))
+                return false;
+        }
+        tabs->setCurrentIndex(0);
+    }
+    return true;
+}
+
+bool ScreenshotTour::restartOnAFreshBank()
+{
+    m_mainWindow.reset();
+    settle();
+    const QString bank = m_programDirectory.filePath(u"mini.dll"_s);
+    QFile::remove(m_programDirectory.filePath(u"学习记录.db"_s));
+    if (!QFile::remove(bank) || !QFile::copy(m_bankFile, bank))
+        return fail(u"cannot copy the question bank again"_s);
+    QFile::setPermissions(bank, QFile::ReadOwner | QFile::WriteOwner);
+    m_state = ProgramState();
+    m_mainWindow = std::make_unique<MainWindow>(m_state, m_quiet.services(), m_programDirectory.path());
+    if (!m_mainWindow->open())
+        return fail(u"the main window did not open again"_s);
+    m_main = m_mainWindow->window();
+    settle();
+    return true;
+}
+
+namespace {
+
+// The option controls to click for an answer: right, or wrong on purpose.
+QStringList choicesFor(const QString& type, const QString& standard, bool wrong, const QString& singlePrefix,
+                       const QString& multiplePrefix, const QString& judgementPrefix)
+{
+    if (type == u"判断题"_s) {
+        const bool right = standard == u"正确"_s;
+        return {judgementPrefix + (right != wrong ? u"正确"_s : u"错误"_s)};
+    }
+    if (type == u"单选题"_s) {
+        const QString letter = standard.left(1);
+        return {singlePrefix + (wrong ? (letter == u"A"_s ? u"B"_s : u"A"_s) : letter)};
+    }
+    QString letters = standard;
+    if (wrong)
+        letters = standard.size() > 1 ? standard.left(1) : (standard == u"A"_s ? u"AB"_s : u"A"_s);
+    QStringList boxes;
+    for (const QChar letter : std::as_const(letters))
+        boxes.append(multiplePrefix + letter);
+    return boxes;
+}
+
+void clickOption(Window* window, const QString& name)
+{
+    if (QWidget* box = window->control<QWidget>(name))
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(10, box->height() / 2));
+}
+
+// Clicks the options into the answer: a radio box once, each check box whose mark differs
+// (a question practised before shows its stored answer).
+void answer(Window* window, const QStringList& wanted, const QString& multiplePrefix)
+{
+    bool boxes = false;
+    for (const QString& letter : {u"A"_s, u"B"_s, u"C"_s, u"D"_s}) {
+        const QString name = multiplePrefix + letter;
+        auto* box = window->control<QAbstractButton>(name);
+        if (!box || !box->isVisible())
+            continue;
+        boxes = true;
+        if (box->isChecked() != wanted.contains(name))
+            clickOption(window, name);
+    }
+    if (!boxes && !wanted.isEmpty())
+        clickOption(window, wanted.first());
+}
+
+} // namespace
+
+bool ScreenshotTour::practiseChapter(int chapter, int questions, int wrongEvery)
+{
+    if (!click(m_main, u"超级按钮_章节"_s))
+        return false;
+    pressGridRow(m_main->control<Grid>(u"高级表格1"_s), chapter - 1);
+    if (!click(m_main, u"超级按钮_章节练习"_s))
+        return false;
+    Window* window = otherThanMain();
+    if (!window)
+        return fail(u"the practice window did not open for the report"_s);
+    for (int k = 1; k <= questions; ++k) {
+        const QString type = window->control<Label>(u"透明标签_题型"_s)->caption();
+        const QString standard = window->control<Label>(u"标签_单选答案"_s)->caption();
+        answer(window,
+               choicesFor(type, standard, k % wrongEvery == 0, u"单选框_单选"_s, u"选择框_多选"_s,
+                          u"单选框_判断"_s),
+               u"选择框_多选"_s);
+        if (k < questions && !click(window, u"按钮_下一题"_s))
+            return false;
+    }
+    if (!click(window, u"按钮_结束答题"_s))
+        return false;
+    settle();
+    return otherThanMain() == nullptr || fail(u"the practice window did not close"_s);
+}
+
+bool ScreenshotTour::sitAndHandIn(int paper, int questions, int wrongEvery)
+{
+    if (!click(m_main, u"超级按钮_模拟"_s))
+        return false;
+    pressGridRow(m_main->control<Grid>(u"高级表格2"_s), paper - 1);
+    if (!click(m_main, u"超级按钮_模拟考场"_s))
+        return false;
+    Window* login = topLevel(u"考生登录"_s);
+    if (!login || !click(login, u"按钮_登录"_s))
+        return login != nullptr || fail(u"the login window did not open for the report"_s);
+    Window* exam = topLevel(u"Mirevo"_s);
+    if (!exam)
+        return fail(u"the examination window did not open for the report"_s);
+    for (int k = 1; k <= questions; ++k) {
+        const QString standard = exam->control<Label>(u"标签_答案"_s)->caption();
+        QString type = u"多选题"_s;
+        if (exam->control<QWidget>(u"单选框_A"_s)->isVisible())
+            type = u"单选题"_s;
+        else if (exam->control<QWidget>(u"单选框_正确"_s)->isVisible())
+            type = u"判断题"_s;
+        answer(exam,
+               choicesFor(type, standard, k % wrongEvery == 0, u"单选框_"_s, u"选择框_"_s, u"单选框_"_s),
+               u"选择框_"_s);
+        if (!click(exam, u"按钮_下一题1"_s))
+            return false;
+    }
+    if (!click(exam, u"按钮_交卷"_s))
+        return false;
+    exam->closeWindow();
+    settle();
+    return true;
 }
 
 bool ScreenshotTour::shoot(QWidget* widget, const QString& name)

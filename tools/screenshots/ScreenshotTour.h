@@ -33,6 +33,10 @@ private:
     bool examination();
     bool resultWindow(const QString& name);
     bool settingsAndClearing();
+    bool learningReport();
+    bool restartOnAFreshBank();
+    bool practiseChapter(int chapter, int questions, int wrongEvery);
+    bool sitAndHandIn(int paper, int questions, int wrongEvery);
 
     bool shoot(QWidget* widget, const QString& name);
     bool click(Window* window, const QString& control);
