@@ -10,6 +10,7 @@
 #include "Window.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace mirevo {
 
@@ -83,8 +84,13 @@ void StudyLoop::openLog(const QString& programDirectory)
         m_services.messageBox.show(u"学习记录正被其他程序使用，本次不记录学习情况："_s +
                                    QDir::toNativeSeparators(path));
         return;
-    case StudyLog::Opening::Replaced:
     case StudyLog::Opening::Failed:
+        // A folder that takes no writes has been named at start-up already: nothing more to say
+        // about a log that cannot be made in it.
+        if (!QFileInfo::exists(path) && !QFileInfo(programDirectory).isWritable())
+            return;
+        [[fallthrough]];
+    case StudyLog::Opening::Replaced:
         m_services.messageBox.show(u"无法打开学习记录："_s + QDir::toNativeSeparators(path));
         return;
     }

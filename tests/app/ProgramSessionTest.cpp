@@ -42,6 +42,7 @@ TEST_F(ProgramSessionTest, ALaterStartKeepsTheUsersRecordsAndCopiesNothing)
     stop();
     const auto before = dataFiles(userDirectory());
     ASSERT_EQ(before.size(), 3) << "the bank, the settings file and the guide page";
+    EXPECT_TRUE(QFileInfo::exists(userDirectory() + u"/学习记录.db"_s));
 
     ASSERT_TRUE(start(bin()));
     EXPECT_EQ(dataFiles(userDirectory()), before);

@@ -143,13 +143,13 @@ TEST_F(InstalledProgramTest, TheInstalledExecutableRunsOnceForTheUserAndASecondS
         return first.state() == QProcess::Running && QFileInfo::exists(userFile(u"BaoDian.html"_s));
     })) << "the installed program starts on the user's copies";
     EXPECT_EQ(lockHolder(), first.processId());
-    const auto files = treeDigest(userDirectory);
+    const auto files = dataFiles(userDirectory);
 
     run(second);
     ASSERT_TRUE(second.waitForFinished(15000)) << "a second start must not stay";
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(first.state(), QProcess::Running);
-    EXPECT_EQ(treeDigest(userDirectory), files);
+    EXPECT_EQ(dataFiles(userDirectory), files);
 
     // After a crash the next start takes the lock over and runs on the same files.
     const auto kept = dataFiles(userDirectory);

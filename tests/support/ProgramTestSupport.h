@@ -49,12 +49,16 @@ inline QMap<QString, QByteArray> treeDigest(const QString& root)
     return digests;
 }
 
-// The files of a data directory, as treeDigest, without the lock file that exists while a program
-// runs on it.
+// The user's records in a data directory, as treeDigest: without the lock file that exists while
+// a program runs on it, and without the study log, the program's own journal, which it keeps
+// writing while it runs.
 inline QMap<QString, QByteArray> dataFiles(const QString& dataDirectory)
 {
     QMap<QString, QByteArray> files = treeDigest(dataDirectory);
     files.remove(QStringLiteral(".mirevo.lock"));
+    for (const QString& suffix :
+         {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")})
+        files.remove(QStringLiteral("学习记录.db") + suffix);
     return files;
 }
 
