@@ -13,6 +13,22 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Why the pools cannot fill a section of every paper, each item being in at most papersPerSource
+// papers; empty when they hold enough.
+QString poolShortage(const QString& pools, const QString& item, qsizetype held, const PaperSection& plan)
+{
+    if (held * papersPerSource >= paperCount * plan.count)
+        return {};
+    return u"%1 hold %2 %3; %4 papers of %5 need at least %6, %7 being in at most %8 papers"_s.arg(pools)
+        .arg(held)
+        .arg(questionTypeText(plan.type))
+        .arg(paperCount)
+        .arg(plan.count)
+        .arg((paperCount * plan.count + papersPerSource - 1) / papersPerSource)
+        .arg(item)
+        .arg(papersPerSource);
+}
+
 constexpr int preferredCaseSize = 5;
 static_assert(papersPerSource == 2, "an item in one paper is drawn for one other paper at most");
 static_assert(paperSections.back().type == QuestionType::Indefinite, "the case section comes last");
@@ -158,14 +174,9 @@ public:
             int held = 0;
             for (const ChapterPool& pool : m_pools)
                 held += pool.section == section ? pool.draw.size() : 0;
-            if (held * papersPerSource < paperCount * plan.count)
-                return u"the chapters hold %1 %2; %3 papers of %4 need at least %5, a question being in at "
-                       u"most %6 papers"_s.arg(held)
-                           .arg(questionTypeText(plan.type))
-                           .arg(paperCount)
-                           .arg(plan.count)
-                           .arg((paperCount * plan.count + papersPerSource - 1) / papersPerSource)
-                           .arg(papersPerSource);
+            if (const QString shortage = poolShortage(u"the chapters"_s, u"a question"_s, held, plan);
+                !shortage.isEmpty())
+                return shortage;
         }
         return {};
     }
@@ -262,14 +273,9 @@ QString drawCaseSections(const QList<QList<CaseStudy>>& casePools, QList<QList<B
     const QList<const CaseStudy*> cases = interleaveCases(casePools);
     const qsizetype held = std::accumulate(cases.cbegin(), cases.cend(), qsizetype(0),
                                            [](qsizetype sum, const CaseStudy* c) { return sum + c->size(); });
-    if (held * papersPerSource < paperCount * plan.count)
-        return u"the case pools hold %1 %2; %3 papers of %4 need at least %5, a case being in at most %6 "
-               u"papers"_s.arg(held)
-                   .arg(questionTypeText(plan.type))
-                   .arg(paperCount)
-                   .arg(plan.count)
-                   .arg((paperCount * plan.count + papersPerSource - 1) / papersPerSource)
-                   .arg(papersPerSource);
+    if (const QString shortage = poolShortage(u"the case pools"_s, u"a case"_s, held, plan);
+        !shortage.isEmpty())
+        return shortage;
     PoolDraw draw(int(cases.size()));
     PaperShares shares;
     for (int paper = 0; paper < paperCount; ++paper) {
