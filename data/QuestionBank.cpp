@@ -1,7 +1,9 @@
 #include "QuestionBank.h"
 
 #include "AccessConnectString.h"
+#include "ColumnValue.h"
 #include "SqlDialect.h"
+#include "SqliteRows.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -42,42 +44,28 @@ QString uniqueConnectionName()
     return u"mirevo.questionBank.%1"_s.arg(++counter);
 }
 
-// NULL reads as the value a default-constructed value of the column's type has (0, empty text).
-QVariant emptyValueOf(QMetaType type)
+// SQLite's result codes carry the primary code in their low byte.
+QuestionBank::Failure failureOfSqliteCode(int code)
 {
-    if (!type.isValid())
-        return QString();
-    const QVariant blank(type);
-    return QVariant(type, blank.constData());
+    switch (code & 0xFF) {
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return QuestionBank::Failure::Busy;
+    case 8: // SQLITE_READONLY
+        return QuestionBank::Failure::ReadOnly;
+    default:
+        return QuestionBank::Failure::Other;
+    }
 }
 
-QVariant typedValue(const QVariant& value, QMetaType type)
-{
-    if (value.isNull())
-        return emptyValueOf(type);
-    // SQLite stores booleans as integers while reporting the column as boolean
-    if (type.id() == QMetaType::Bool && value.typeId() != QMetaType::Bool)
-        return value.toBool();
-    return value;
-}
-
-// SQLite reports its primary result code in the low byte of the native code; the ODBC drivers
-// carry only the engine's message.
+// The Qt SQLite driver reports SQLite's result code as the native code; the ODBC drivers carry
+// only the engine's message.
 QuestionBank::Failure failureOf(const QSqlError& error)
 {
     bool numeric = false;
     const int code = error.nativeErrorCode().toInt(&numeric);
-    if (numeric) {
-        switch (code & 0xFF) {
-        case 5: // SQLITE_BUSY
-        case 6: // SQLITE_LOCKED
-            return QuestionBank::Failure::Busy;
-        case 8: // SQLITE_READONLY
-            return QuestionBank::Failure::ReadOnly;
-        default:
-            return QuestionBank::Failure::Other;
-        }
-    }
+    if (numeric)
+        return failureOfSqliteCode(code);
     const QString text = error.text();
     if (text.contains(u"locked"_s, Qt::CaseInsensitive) || text.contains(u"busy"_s, Qt::CaseInsensitive))
         return QuestionBank::Failure::Busy;
@@ -180,11 +168,20 @@ struct QuestionBank::Connection
 struct QuestionBank::RecordSet
 {
     QStringList columns;
-    QList<QVariant> values; // row after row, columns.size() values each
+    // Rows of an SQLite engine, converted as they are read; rows through a driver (ODBC) are
+    // converted at once, row after row, columns.size() values each.
+    std::optional<SqliteRows> engineRows;
+    QList<QVariant> values;
     qsizetype rowCount = 0;
     qsizetype position = 0;
 
     bool isEOF() const { return position >= rowCount; }
+
+    QVariant value(qsizetype column) const
+    {
+        return engineRows ? engineRows->value(position, column)
+                          : values.at(position * columns.size() + column);
+    }
 
     qsizetype columnIndex(const QString& name) const
     {
@@ -244,7 +241,16 @@ int QuestionBank::OpenTable(const QString& sql)
     if (!m_connection || sql.trimmed().isEmpty())
         return 0;
     auto recordSet = std::make_shared<RecordSet>();
-    {
+    if (SqliteRows::canRead(m_connection->db)) {
+        int code = 0;
+        recordSet->engineRows = SqliteRows::read(m_connection->db, m_connection->dialect(sql), &code);
+        if (!recordSet->engineRows) {
+            m_lastFailure = failureOfSqliteCode(code);
+            return 0;
+        }
+        recordSet->columns = recordSet->engineRows->columns();
+        recordSet->rowCount = recordSet->engineRows->rowCount();
+    } else {
         QSqlQuery query(m_connection->db);
         query.setForwardOnly(true);
         if (!query.exec(m_connection->dialect(sql))) {
@@ -263,7 +269,7 @@ int QuestionBank::OpenTable(const QString& sql)
         }
         while (query.next()) {
             for (int column = 0; column < columnCount; ++column)
-                recordSet->values << typedValue(query.value(column), types.at(column));
+                recordSet->values << columnValue(query.value(column), types.at(column));
             ++recordSet->rowCount;
         }
         if (query.lastError().type() != QSqlError::NoError) {
@@ -304,7 +310,7 @@ QVariant QuestionBank::ReadColByName(int recordSet, const QString& column) const
     const qsizetype index = rows->columnIndex(column);
     if (index < 0)
         return QString();
-    return rows->values.at(rows->position * rows->columns.size() + index);
+    return rows->value(index);
 }
 
 bool QuestionBank::ExecuteSql(const QString& sql)

@@ -10,7 +10,7 @@ PACKAGES="
 cmake ninja-build g++ clang clang-format pkg-config
 qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-odbc qt6-translations-l10n
 qt6-charts-dev libqt6charts6 libqt6opengl6-dev
-unixodbc unixodbc-dev odbcinst libsqliteodbc
+unixodbc unixodbc-dev odbcinst libsqliteodbc libsqlite3-dev
 libcurl4-openssl-dev libqrencode-dev
 libgtest-dev libgmock-dev googletest libbenchmark-dev
 fonts-noto-cjk

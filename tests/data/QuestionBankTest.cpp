@@ -2,11 +2,15 @@
 
 #include "BankBackend.h"
 #include "BankLock.h"
+#include "ColumnValue.h"
 #include "TempProgramDir.h"
 
 #include <QFile>
 #include <QSet>
 #include <QSqlDatabase>
+#include <QSqlField>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -325,3 +329,97 @@ TEST_F(QuestionBankFileTest, BooleanColumnsReadAsBooleans)
 }
 
 } // namespace
+
+namespace {
+
+// What the Qt SQLite driver itself reads for every row of `sql`, by the store's rule for NULL
+// and boolean columns: the oracle for the store's own reading of the engine.
+QList<QList<QVariant>> driverRows(const QString& bankPath, const QString& sql, QStringList* columns)
+{
+    QList<QList<QVariant>> rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"oracle"_s);
+        db.setDatabaseName(bankPath);
+        EXPECT_TRUE(db.open());
+        QSqlQuery query(db);
+        EXPECT_TRUE(query.exec(sql)) << sql.toStdString();
+        const QSqlRecord record = query.record();
+        for (int column = 0; column < record.count(); ++column)
+            *columns << record.fieldName(column);
+        while (query.next()) {
+            QList<QVariant> row;
+            for (int column = 0; column < record.count(); ++column)
+                row << mirevo::columnValue(query.value(column), record.field(column).metaType());
+            rows << row;
+        }
+    }
+    QSqlDatabase::removeDatabase(u"oracle"_s);
+    return rows;
+}
+
+} // namespace
+
+// The store reads SQLite's rows itself and converts a value only when it is read; what it reads
+// must be exactly what the driver reads: the same types and the same values, for every storage
+// class in every declared type, NULLs, expressions without a declared type and empty results.
+TEST_F(QuestionBankFileTest, ValuesReadAsTheDriverReadsThem)
+{
+    ASSERT_TRUE(
+        m_bank.ExecuteSql(u"create table mixed (ID INTEGER PRIMARY KEY, i INTEGER, r REAL, "
+                          "t TEXT COLLATE NOCASE, b BLOB, f BOOLEAN, n NUMERIC(10,2), v VARCHAR(20), u)"_s));
+    ASSERT_TRUE(m_bank.ExecuteSql(u"insert into mixed values "
+                                  "(1, 42, 1.5, '第1题：下列说法', x'00ff10', 1, 3.25, 'A', 7), "
+                                  "(2, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL), "
+                                  "(3, 'text in an integer', 3, '', x'', 0, 'x', 12, 'mixed'), "
+                                  "(4, -9223372036854775807, -0.0, 'a''b' || char(0) || 'c', 'blob as text', "
+                                  "'false', 1e300, 2.5, x'41'), "
+                                  "(5, 9007199254740993, 1e-7, '  spaces  ', NULL, 2.5, -1, '', 1.0)"_s));
+    const QStringList statements = {
+        u"select * from mixed"_s,
+        u"select ID, i + 1 as e, r * 2, upper(t), \"v\" from mixed"_s,
+        u"select u, ID from mixed order by ID desc"_s,
+        u"select * from mixed where ID > 99"_s,
+        u"select count(*) from mixed"_s,
+    };
+    for (const QString& sql : statements) {
+        SCOPED_TRACE(sql.toStdString());
+        QStringList columns;
+        const QList<QList<QVariant>> expected = driverRows(m_dir.bankPath(), sql, &columns);
+        const int handle = m_bank.OpenTable(sql);
+        ASSERT_GT(handle, 0);
+        qsizetype row = 0;
+        for (; !m_bank.IsEOF(handle); m_bank.MoveNext(handle), ++row) {
+            ASSERT_LT(row, expected.size()) << "more rows than the driver reads";
+            for (qsizetype column = 0; column < columns.size(); ++column) {
+                const QVariant read = m_bank.ReadColByName(handle, columns[column]);
+                const QVariant& want = expected[row][column];
+                EXPECT_EQ(read.typeId(), want.typeId())
+                    << "row " << row << ", " << columns[column].toStdString() << ": " << read.typeName()
+                    << " instead of " << want.typeName();
+                EXPECT_EQ(read, want) << "row " << row << ", " << columns[column].toStdString();
+            }
+        }
+        EXPECT_EQ(row, expected.size());
+        m_bank.CloseTable(handle);
+    }
+}
+
+// A record set is the rows as they were when it opened, not as they are when they are read.
+TEST_F(QuestionBankFileTest, ARecordSetKeepsTheRowsItOpenedWith)
+{
+    const int handle = m_bank.OpenTable(u"select  * from swzj where zj='1'"_s);
+    ASSERT_GT(handle, 0);
+    ASSERT_TRUE(m_bank.ExecuteSql(u"update swzj set  XXDA='D' where ID=5"_s));
+    ASSERT_TRUE(m_bank.ExecuteSql(u"delete from swzj"_s));
+    ASSERT_FALSE(m_bank.IsEOF(handle));
+    EXPECT_EQ(m_bank.ReadColByName(handle, u"ID"_s), QVariant(qlonglong(5)));
+    EXPECT_EQ(m_bank.ReadColByName(handle, u"XXDA"_s), QVariant(QString()));
+}
+
+// Only the first statement of a text is ever looked at: a second one is refused, never run.
+TEST_F(QuestionBankFileTest, AStatementAfterTheFirstIsNeverRun)
+{
+    EXPECT_EQ(m_bank.OpenTable(u"select * from swzj; delete from swzj"_s), 0);
+    EXPECT_GT(m_bank.OpenTable(u"select * from swzj;  \n"_s), 0) << "a closing semicolon is no statement";
+    EXPECT_EQ(m_dir.bankValue(u"select count(*) from swzj"_s).toInt(), 1);
+}
