@@ -5,6 +5,8 @@
 #include "ScrollBar.h"
 #include "Window.h"
 
+#include <QTimer>
+
 namespace mirevo {
 
 using namespace Qt::StringLiterals;
@@ -35,7 +37,7 @@ QColor colourValue(PracticeCard::Colour colour)
 PracticeCard::PracticeCard(Window& window)
     : m_window(window), m_template(window.control<QWidget>(u"超级按钮_通用"_s)),
       m_sheet(window.control<QWidget>(u"图片框_通用"_s)),
-      m_scrollBar(window.control<ScrollBar>(u"纵向滚动条_通用"_s))
+      m_scrollBar(window.control<ScrollBar>(u"纵向滚动条_通用"_s)), m_batches(new QTimer(m_sheet))
 {
     window.bind(m_scrollBar, ControlEvent::PositionChanged, [this] { scrollToPosition(); });
     window.bind(m_scrollBar, ControlEvent::MouseWheelScrolled,
@@ -45,6 +47,9 @@ PracticeCard::PracticeCard(Window& window)
         if (!m_scrollBar->isHidden())
             turnWheel(args.value);
     });
+    m_batches->setSingleShot(true);
+    m_batches->setInterval(0);
+    QObject::connect(m_batches, &QTimer::timeout, m_sheet, [this] { makeNextBatch(); });
 }
 
 void PracticeCard::build(int count)
@@ -57,26 +62,71 @@ void PracticeCard::build(int count)
         m_sheet->resize(m_sheet->width(), height);
         m_scrollBar->setMaxPosition(height);
     }
+    m_batches->stop();
     m_cells.clear();
-    m_cells.reserve(count);
-    const int rows = (count + cellsPerRow - 1) / cellsPerRow;
-    for (int r = 1; r <= rows; ++r) {
-        const int columns = r < rows ? cellsPerRow : count - cellsPerRow * (rows - 1);
-        for (int c = 1; c <= columns; ++c) {
-            const int k = cellsPerRow * (r - 1) + c;
-            auto* cell = static_cast<PictureButton*>(m_window.cloneControl(m_template));
-            cell->move((c - 1) * (m_template->width() + 5) + 14, m_template->y() * 4 * (r - 1) + 5);
-            cell->setCaption(QString::number(k));
-            setControlTag(cell, QString::number(k));
-            cell->show();
-            m_cells.append(cell);
-        }
+    m_count = qMax(count, 0);
+    m_cells.reserve(m_count);
+    const auto* design = static_cast<const PictureButton*>(m_template);
+    m_looks =
+        QList<Look>(m_count, Look{design->backColour(), design->buttonStyle() == PictureButton::Raised});
+    makeVisibleCells();
+    if (m_cells.size() < m_count)
+        m_batches->start();
+}
+
+void PracticeCard::makeCells(int k)
+{
+    const int last = qMin(k, m_count);
+    const int rowHeight = m_template->y() * 4;
+    const int columnWidth = m_template->width() + 5;
+    for (int next = int(m_cells.size()) + 1; next <= last; ++next) {
+        const int r = (next - 1) / cellsPerRow + 1;
+        const int c = next - cellsPerRow * (r - 1);
+        auto* cell = static_cast<PictureButton*>(m_window.cloneControl(m_template));
+        cell->move((c - 1) * columnWidth + 14, rowHeight * (r - 1) + 5);
+        cell->setCaption(QString::number(next));
+        setControlTag(cell, QString::number(next));
+        const Look& look = m_looks.at(next - 1);
+        if (look.back != cell->backColour())
+            cell->setBackColour(look.back);
+        if (look.raised)
+            cell->setButtonStyle(PictureButton::Raised);
+        cell->show();
+        m_cells.append(cell);
     }
 }
 
-PictureButton* PracticeCard::cell(int k) const
+void PracticeCard::makeNextBatch()
+{
+    // Small enough that a click or a key between two batches is answered at once.
+    constexpr int batchSize = 100;
+    makeCells(int(m_cells.size()) + batchSize);
+    if (m_cells.size() < m_count)
+        m_batches->start();
+}
+
+void PracticeCard::makeVisibleCells()
+{
+    const int viewportBottom = -m_sheet->y() + m_sheet->parentWidget()->height();
+    const int rowHeight = qMax(m_template->y() * 4, 1);
+    const int rows = qMax(viewportBottom - 5, 0) / rowHeight + 1;
+    makeCells(rows * cellsPerRow);
+}
+
+PictureButton* PracticeCard::madeCell(int k) const
 {
     return k >= 1 && k <= m_cells.size() ? m_cells[k - 1] : nullptr;
+}
+
+PracticeCard::Look* PracticeCard::waitingLook(int k)
+{
+    return k > m_cells.size() && k <= m_count ? &m_looks[k - 1] : nullptr;
+}
+
+PictureButton* PracticeCard::cell(int k)
+{
+    makeCells(k);
+    return madeCell(k);
 }
 
 int PracticeCard::cellNumber(const QObject* source) const
@@ -90,53 +140,74 @@ int PracticeCard::cellNumber(const QObject* source) const
 
 void PracticeCard::setColour(int k, Colour colour)
 {
-    if (PictureButton* c = cell(k))
+    if (PictureButton* c = madeCell(k))
         c->setBackColour(colourValue(colour));
+    else if (Look* look = waitingLook(k))
+        look->back = colourValue(colour);
 }
 
 QList<QColor> PracticeCard::colours() const
 {
     QList<QColor> backs;
+    backs.reserve(m_count);
     for (const PictureButton* c : m_cells)
         backs.append(c->backColour());
+    for (qsizetype i = m_cells.size(); i < m_count; ++i)
+        backs.append(m_looks.at(i).back);
     return backs;
 }
 
 void PracticeCard::restoreColours(const QList<QColor>& colours)
 {
-    for (qsizetype i = 0; i < qMin(colours.size(), m_cells.size()); ++i)
-        m_cells.at(i)->setBackColour(colours.at(i));
+    for (int k = 1; k <= qMin(int(colours.size()), m_count); ++k) {
+        if (PictureButton* c = madeCell(k))
+            c->setBackColour(colours.at(k - 1));
+        else
+            waitingLook(k)->back = colours.at(k - 1);
+    }
 }
 
 void PracticeCard::whitenCurrentCells()
 {
+    const QColor current = colourValue(Colour::Current);
+    const QColor white = colourValue(Colour::NotAnswered);
     for (PictureButton* c : std::as_const(m_cells)) {
-        if (c->backColour() == colourValue(Colour::Current))
-            c->setBackColour(colourValue(Colour::NotAnswered));
+        if (c->backColour() == current)
+            c->setBackColour(white);
+    }
+    for (qsizetype i = m_cells.size(); i < m_count; ++i) {
+        if (m_looks.at(i).back == current)
+            m_looks[i].back = white;
     }
 }
 
 void PracticeCard::markAnswered(int k)
 {
-    if (PictureButton* c = cell(k))
+    if (PictureButton* c = madeCell(k))
         c->setButtonStyle(PictureButton::Raised);
+    else if (Look* look = waitingLook(k))
+        look->raised = true;
 }
 
 void PracticeCard::unmarkAnswered(int k)
 {
-    if (PictureButton* c = cell(k))
+    if (PictureButton* c = madeCell(k))
         c->setButtonStyle(PictureButton::Flat);
+    else if (Look* look = waitingLook(k))
+        look->raised = false;
 }
 
 bool PracticeCard::isMarkedAnswered(int k) const
 {
-    const PictureButton* c = cell(k);
-    return c && c->buttonStyle() == PictureButton::Raised;
+    if (const PictureButton* c = madeCell(k))
+        return c->buttonStyle() == PictureButton::Raised;
+    return k > m_cells.size() && k <= m_count && m_looks.at(k - 1).raised;
 }
 
 void PracticeCard::scrollToPosition()
 {
     m_sheet->move(m_sheet->x(), -m_scrollBar->position());
+    makeVisibleCells();
 }
 
 void PracticeCard::turnWheel(int notches)
@@ -150,6 +221,7 @@ void PracticeCard::turnWheel(int notches)
         const int position = qMin(m_scrollBar->position() + wheelStep, m_scrollBar->maximum());
         m_scrollBar->setPosition(position);
         m_sheet->move(m_sheet->x(), -position);
+        makeVisibleCells();
     }
 }
 

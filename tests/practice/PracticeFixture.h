@@ -10,6 +10,7 @@
 #include "MainWindowDescription.h"
 #include "PageControl.h"
 #include "PictureButton.h"
+#include "PracticeCardCells.h"
 #include "ProgramState.h"
 #include "QuestionBank.h"
 #include "RecordDatabase.h"
@@ -113,16 +114,7 @@ protected:
     QString caption(const QString& name) const { return get<Label>(name)->caption(); }
     bool checked(const QString& name) const { return get<QAbstractButton>(name)->isChecked(); }
 
-    PictureButton* cell(int k) const
-    {
-        const auto cells = get<QWidget>(QStringLiteral("图片框_通用"))
-                               ->findChildren<PictureButton*>(Qt::FindDirectChildrenOnly);
-        for (PictureButton* c : cells) {
-            if (c->objectName().isEmpty() && c->caption() == QString::number(k))
-                return c;
-        }
-        return nullptr;
-    }
+    PictureButton* cell(int k) const { return cardCell(practice(), k); }
     int cellCount() const
     {
         int count = 0;

@@ -257,5 +257,54 @@ TEST_F(PracticeRecordingTest, WheelAndScrollBarMoveTheSheetBetweenRestAndMaximum
     EXPECT_EQ(sheet->y(), 0);
 }
 
+// A long chapter opens with the cells in view and makes the others while the window is idle;
+// until then a cell keeps what it will show, and scrolling makes the cells it brings into view.
+TEST_F(PracticeRecordingTest, ALongCardMakesTheCellsInViewFirstAndShowsStoredAnswersOnEveryCell)
+{
+    constexpr int count = 600;
+    QList<BankQuestion> questions;
+    for (int id = 1; id <= count; ++id) {
+        BankQuestion q = question(id);
+        if (id == 300)
+            q.xxda = u"A"_s; // right
+        if (id == 301)
+            q.xxda = u"C"_s; // wrong
+        questions.append(q);
+    }
+    insert(questions);
+    start();
+    openChapter();
+    const qsizetype madeAtOpening = madeCardCells(practice()).size();
+    EXPECT_GE(madeAtOpening, 60) << "every cell the viewport shows";
+    EXPECT_LT(madeAtOpening, count);
+
+    // 19 notches bring row 60 (cells 296 … 300) into view: made at once, with their stored look.
+    auto* bar = get<ScrollBar>(u"纵向滚动条_通用"_s);
+    for (int i = 0; i < 19; ++i)
+        turnWheel(bar, -1);
+    const auto madeNow = [this](int k) {
+        for (PictureButton* c : madeCardCells(practice())) {
+            if (c->caption() == QString::number(k))
+                return c;
+        }
+        return static_cast<PictureButton*>(nullptr);
+    };
+    ASSERT_NE(madeNow(300), nullptr) << "scrolled into view, so made before anything else runs";
+    EXPECT_EQ(madeNow(300)->backColour(), cyan);
+    EXPECT_EQ(madeNow(300)->buttonStyle(), PictureButton::Raised);
+    ASSERT_NE(madeNow(301), nullptr);
+    EXPECT_EQ(madeNow(301)->backColour(), magenta);
+    EXPECT_EQ(madeNow(296)->pos(), QPoint(14, 32 * 59 + 5));
+
+    // A jump from the card far down moves the current colour over cells made late.
+    QTest::mouseClick(madeNow(301), Qt::LeftButton);
+    EXPECT_EQ(caption(u"标签_通用号"_s), u"301"_s);
+    EXPECT_EQ(cell(301)->backColour(), yellow);
+    EXPECT_EQ(cell(1)->backColour(), white);
+    EXPECT_EQ(cellCount(), count) << "the rest is made while the window is idle";
+    EXPECT_EQ(cell(count)->pos(), QPoint(134, 32 * 119 + 5));
+    EXPECT_EQ(cell(300)->backColour(), cyan);
+}
+
 } // namespace
 } // namespace mirevo::test

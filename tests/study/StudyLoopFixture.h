@@ -6,6 +6,7 @@
 #include "MainWindow.h"
 #include "PageControl.h"
 #include "PictureButton.h"
+#include "PracticeCardCells.h"
 #include "ProgramState.h"
 #include "ReportPage.h"
 #include "SettingsFile.h"
@@ -39,16 +40,7 @@ public:
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(10, box->height() / 2));
     }
     // The card cell of question k in the practice window.
-    static PictureButton* cell(Window* window, int k)
-    {
-        const auto cells = window->control<QWidget>(QStringLiteral("图片框_通用"))
-                               ->findChildren<PictureButton*>(Qt::FindDirectChildrenOnly);
-        for (PictureButton* c : cells) {
-            if (c->objectName().isEmpty() && c->caption() == QString::number(k))
-                return c;
-        }
-        return nullptr;
-    }
+    static PictureButton* cell(Window* window, int k) { return cardCell(window, k); }
 
 protected:
     void SetUp() override
