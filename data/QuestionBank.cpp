@@ -185,6 +185,9 @@ struct QuestionBank::RecordSet
 
     qsizetype columnIndex(const QString& name) const
     {
+        // Callers name the columns as the schema spells them: that is found without folding case.
+        if (const qsizetype exact = columns.indexOf(name); exact >= 0)
+            return exact;
         for (qsizetype column = 0; column < columns.size(); ++column) {
             if (columns.at(column).compare(name, Qt::CaseInsensitive) == 0)
                 return column;
