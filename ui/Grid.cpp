@@ -6,16 +6,20 @@
 namespace mirevo {
 
 Grid::Grid(int rows, int fixedRows, int columns, QWidget* parent)
-    : QTableWidget(qMax(0, rows - qBound(0, fixedRows, 1)), columns, parent),
-      m_fixedRows(qBound(0, fixedRows, 1))
+    : QTableWidget(parent), m_fixedRows(qBound(0, fixedRows, 1))
 {
+    // A shown header measures its sections in bold whenever its columns change: until the grid
+    // is first shown it stays hidden, so that building the hidden pages at start-up loads no
+    // bold face that the first frame does not draw.
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    setColumnCount(columns);
+    setRowCount(qMax(0, rows - m_fixedRows));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    verticalHeader()->hide();
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setVisible(m_fixedRows == 1);
     for (int column = 0; column < columns; ++column)
         setHorizontalHeaderItem(column, new QTableWidgetItem());
 }
@@ -81,6 +85,15 @@ bool Grid::deleteGridRow(int row)
         return false;
     removeRow(row - m_fixedRows);
     return true;
+}
+
+void Grid::showEvent(QShowEvent* event)
+{
+    if (!m_shown) {
+        m_shown = true;
+        horizontalHeader()->setVisible(m_fixedRows == 1);
+    }
+    QTableWidget::showEvent(event);
 }
 
 void Grid::mousePressEvent(QMouseEvent* event)

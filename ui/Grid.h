@@ -36,10 +36,12 @@ signals:
     void cellPressed(const QPoint& position);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
     int m_fixedRows = 0;
+    bool m_shown = false;
 };
 
 } // namespace mirevo

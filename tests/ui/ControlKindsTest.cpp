@@ -234,6 +234,36 @@ TEST_F(ControlKindsTest, GridRowsCellsAndColumns)
     EXPECT_FALSE(grid->setGridColumnWidth(2, 80));
 }
 
+// A grid's fixed row is its header from the moment the grid is first shown, whether it was built
+// on a page in view or on one shown later; a grid without a fixed row never shows one.
+TEST_F(ControlKindsTest, TheFixedRowIsTheHeaderFromTheGridsFirstShowing)
+{
+    QWidget page;
+    page.resize(400, 300);
+    Grid withHeader(4, 1, 2, &page);
+    Grid withoutHeader(4, 0, 2, &page);
+    withHeader.setGeometry(0, 0, 200, 150);
+    withoutHeader.setGeometry(200, 0, 200, 150);
+    withHeader.setCell(0, 0, Grid::TextCell, u"章节名称"_s);
+    withHeader.setCell(1, 0, Grid::TextCell, u"第1章"_s);
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+
+    EXPECT_TRUE(withHeader.horizontalHeader()->isVisible());
+    EXPECT_GT(withHeader.horizontalHeader()->height(), 0);
+    EXPECT_GE(withHeader.viewport()->y(), withHeader.horizontalHeader()->height())
+        << "the data rows start under the header";
+    EXPECT_EQ(withHeader.gridRowCount(), 4);
+    EXPECT_EQ(withHeader.cell(1, 0), u"第1章"_s);
+    EXPECT_FALSE(withoutHeader.horizontalHeader()->isVisible());
+    EXPECT_FALSE(withoutHeader.verticalHeader()->isVisible());
+    EXPECT_EQ(withoutHeader.gridRowCount(), 4);
+
+    page.hide();
+    page.show();
+    EXPECT_TRUE(withHeader.horizontalHeader()->isVisible()) << "and stays so";
+}
+
 TEST_F(ControlKindsTest, CellPressedIsRaisedAfterTheCursorMovedToThePressedCell)
 {
     auto* grid = get<Grid>(u"高级表格1"_s);
