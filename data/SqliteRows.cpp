@@ -144,7 +144,10 @@ std::optional<SqliteRows> SqliteRows::read(const QSqlDatabase& db, const QString
 
 const char* SqliteRows::keep(const void* data, qint32 size)
 {
-    constexpr qsizetype blockSize = 64 * 1024;
+    // Blocks grow from 4 KiB to 64 KiB: a record set of one row stays small, a large one takes
+    // few allocations.
+    constexpr qsizetype firstBlockSize = 4 * 1024;
+    constexpr qsizetype largestBlockSize = 64 * 1024;
     // An empty text is still a text, not a null one.
     static const char16_t nothing = 0;
     if (size <= 0)
@@ -152,7 +155,9 @@ const char* SqliteRows::keep(const void* data, qint32 size)
     // Texts stay aligned for QChar.
     const qsizetype needed = (qsizetype(size) + 1) & ~qsizetype(1);
     if (needed > m_freeSize) {
+        const qsizetype blockSize = qBound(firstBlockSize, m_lastBlockSize * 2, largestBlockSize);
         const qsizetype allocated = qMax(blockSize, needed);
+        m_lastBlockSize = blockSize;
         m_blocks.push_back(std::make_unique_for_overwrite<char[]>(size_t(allocated)));
         m_free = m_blocks.back().get();
         m_freeSize = allocated;

@@ -63,6 +63,7 @@ private:
     std::vector<std::unique_ptr<char[]>> m_blocks;
     char* m_free = nullptr;
     qsizetype m_freeSize = 0;
+    qsizetype m_lastBlockSize = 0;
     qsizetype m_rowCount = 0;
 };
 

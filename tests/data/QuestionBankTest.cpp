@@ -380,6 +380,12 @@ TEST_F(QuestionBankFileTest, ValuesReadAsTheDriverReadsThem)
         u"select u, ID from mixed order by ID desc"_s,
         u"select * from mixed where ID > 99"_s,
         u"select count(*) from mixed"_s,
+        // texts longer than a storage block, and enough rows to fill many blocks
+        u"select ID, replace(printf('%.*c', 70000 + ID, 'x'), 'x', '账') as long, t from mixed"_s,
+        u"with recursive n(i) as (select 1 union all select i + 1 from n where i < 3000) "
+        "select i, printf('第%d题：', i) || substr('企业发生的下列交易或事项中应当计入当期损益的是', 1, i % "
+        "23) as stem, "
+        "case when i % 7 = 0 then null else i * 0.5 end as half from n"_s,
     };
     for (const QString& sql : statements) {
         SCOPED_TRACE(sql.toStdString());
