@@ -13,7 +13,9 @@ namespace mirevo {
 // throws: failures are reported through results only.
 //
 // A record set holds all rows of its query, read at OpenTable: the bank is small, and the
-// driver's cursor is released at once. Column names are looked up ignoring letter case.
+// driver's cursor is released at once. On an SQLite bank the rows are kept as the engine gave
+// them and a value is converted when it is read (SqliteRows). Column names are looked up
+// ignoring letter case.
 class QuestionBank
 {
 public:
