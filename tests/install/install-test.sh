@@ -57,7 +57,7 @@ package)
     grep -q "^ Version: $version\$" "$work/control" || fail "package version is not $version"
     grep -q '^ Section: education$' "$work/control" || fail "section"
     depends=$(sed -n 's/^ Depends: //p' "$work/control")
-    # From the shared libraries the programs link, and the plugins they load.
+    # From the shared libraries the programs link, and the libraries and plugins they load.
     for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6sql6 libqt6network6 \
         libcurl4 libqt6sql6-sqlite qt6-qpa-plugins; do
         echo "$depends" | tr ',' '\n' | grep -q "^ *$library\( \|$\)" || fail "Depends lacks $library: $depends"
